@@ -13,11 +13,16 @@ using Pieces = std::array<const char*, 4>;
 
 int piece_index(int value) {
     switch (value) {
-        case -2: return 0;
-        case -1: return 1;
-        case 1: return 2;
-        case 2: return 3;
-        default: return -1;
+        case -2:
+            return 0;
+        case -1:
+            return 1;
+        case 1:
+            return 2;
+        case 2:
+            return 3;
+        default:
+            return -1;
     }
 }
 

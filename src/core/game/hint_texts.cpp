@@ -104,7 +104,11 @@ constexpr std::array<const char*, function_count + 1> families = {
     "z = |x³|/y or z = |y³|/x  drop remainder",
     " z = ax³ + b or z = ay³ + b",
     " z = a|x³| + b or z = a|y³| + b",
-    "", "", "", "", "",
+    "",
+    "",
+    "",
+    "",
+    "",
 };
 
 constexpr std::array<const char*, function_count + 1> savantor_families = {
@@ -125,13 +129,21 @@ constexpr std::array<const char*, function_count + 1> savantor_families = {
     "z = a(|x³|/y) or z = a(|y³|/x)  drop remainder",
     " z = ax³ + b or z = ay³ + b",
     " z = a|x³| + b or z = a|y³| + b",
-    "", "", "", "", "",
+    "",
+    "",
+    "",
+    "",
+    "",
 };
 
 // "Hint k: " with one blank after the colon for the max/min and quotient hints,
 // "Hint k:  " with two for the others.
-std::string one_blank(int k) { return "Hint " + std::to_string(k) + ": "; }
-std::string two_blanks(int k) { return "Hint " + std::to_string(k) + ":  "; }
+std::string one_blank(int k) {
+    return "Hint " + std::to_string(k) + ": ";
+}
+std::string two_blanks(int k) {
+    return "Hint " + std::to_string(k) + ":  ";
+}
 
 using Hints = std::array<std::string, hint_count>;
 

@@ -16,7 +16,15 @@ int nonzero_2_draw(Random& random) {
 
 namespace {
 
-enum class Family { max_min, average_xy, average_abs, quotient, one_variable, product, two_variables };
+enum class Family {
+    max_min,
+    average_xy,
+    average_abs,
+    quotient,
+    one_variable,
+    product,
+    two_variables
+};
 
 Family family_of(int function_number) {
     switch (function_number) {
@@ -77,7 +85,8 @@ void draw_parameters(Problem& problem, int game_code, Random& random) {
             break;
         case Family::average_xy:
         case Family::average_abs:
-            problem.param_a = random_integer(random, -4, family_of(f) == Family::average_xy ? 4 : 3);
+            problem.param_a =
+                random_integer(random, -4, family_of(f) == Family::average_xy ? 4 : 3);
             if (!savantor) problem.param_a = 0;
             break;
         case Family::one_variable:

@@ -12,7 +12,9 @@ namespace varodex {
 
 namespace {
 
-std::size_t index_of(int column) { return static_cast<std::size_t>(column - 1); }
+std::size_t index_of(int column) {
+    return static_cast<std::size_t>(column - 1);
+}
 
 // The asked column's z, and its x as the likely wrong answer, or its y when the x is the
 // answer itself.
@@ -55,7 +57,8 @@ void lay_out_choices(Problem& problem, int game_code, Random& random) {
     const int n = choice_code_limit(game_code, problem.variant_code);
     std::vector<int> codes;
     auto is_new = [&](int code) {
-        return code != problem.variant_code && std::find(codes.begin(), codes.end(), code) == codes.end();
+        return code != problem.variant_code &&
+               std::find(codes.begin(), codes.end(), code) == codes.end();
     };
     for (int attempt = 0; attempt < 1000 && codes.size() < answer_count - 1; ++attempt) {
         const int code = random_integer(random, 1, n);
@@ -81,7 +84,9 @@ void lay_out_choices(Problem& problem, int game_code, Random& random) {
 }  // namespace
 
 int choice_code_limit(int game_code, int variant_code) {
-    const int n = is_practice_code(game_code) ? 0 : std::min(variants_through(game_code - 200), variant_count);
+    const int n = is_practice_code(game_code)
+                      ? 0
+                      : std::min(variants_through(game_code - 200), variant_count);
     if (n < answer_count || n < variant_code) return variant_count;
     return n;
 }

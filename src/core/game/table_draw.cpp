@@ -101,10 +101,11 @@ void arrange_table(Table& table, int function_number) {
         }
     }
 
-    // Where |x| = |y| the maximum and the minimum would give the same z.
+    // Where |x| = |y| the maximum and the minimum would give the same z. A y of -5 moved
+    // up by 10 is 5 and still as large as x, so it moves up once more.
     if (function_number == 1 || function_number == 2) {
         for (std::size_t k = 0; k < table_columns; ++k) {
-            if (std::abs(x[k]) == std::abs(y[k])) y[k] += 10;
+            while (std::abs(x[k]) == std::abs(y[k])) y[k] += 10;
         }
     }
 }

@@ -20,7 +20,8 @@ struct Table {
 Table draw_table(int function_number, Random& random);
 
 // Sorts the columns by x, orders equal x values by ascending y with identical columns
-// made (x, v) and (x, v + 1), and for functions 1 and 2 adds 10 to y where |x| = |y|.
+// made (x, v) and (x, v + 1), and for functions 1 and 2 moves y up by 10 (twice for a
+// y of -5) where |x| = |y|.
 void arrange_table(Table& table, int function_number);
 
 }  // namespace varodex
