@@ -27,8 +27,8 @@ TEST(AboutBox, ShowsTheMakerTheProgramAndTheVersion) {
 TEST(AboutBox, BackgroundTitleAndMakerCloseIt) {
     WindowRecorder windows;
     AboutBox about(windows);
-    for (void (AboutBox::*click)() :
-         {&AboutBox::background_click, &AboutBox::title_label_click, &AboutBox::maker_label_click}) {
+    for (void (AboutBox::*click)() : {&AboutBox::background_click, &AboutBox::title_label_click,
+                                      &AboutBox::maker_label_click}) {
         windows.show_window(WindowKind::about);
         (about.*click)();
         EXPECT_FALSE(windows.is_open(WindowKind::about));
@@ -55,11 +55,10 @@ TEST_P(GoodbyeGreeting, GreetsTheFirstName) {
     EXPECT_FALSE(windows.ended);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, GoodbyeGreeting,
-                         ::testing::Values(GreetingCase{"", "Goodbye, !!!"},
-                                           GreetingCase{"Ada", "Goodbye, Ada!!!"},
-                                           GreetingCase{first_name_of("Mary Jo Smith"),
-                                                        "Goodbye, Mary!!!"}));
+INSTANTIATE_TEST_SUITE_P(
+    Names, GoodbyeGreeting,
+    ::testing::Values(GreetingCase{"", "Goodbye, !!!"}, GreetingCase{"Ada", "Goodbye, Ada!!!"},
+                      GreetingCase{first_name_of("Mary Jo Smith"), "Goodbye, Mary!!!"}));
 
 TEST(Goodbye, ExitOrClosingEndsTheProgram) {
     SharedState state;

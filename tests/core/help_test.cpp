@@ -41,15 +41,16 @@ const std::string topic_3_text =
     "7/2 = 3.  We're just considering the integer part of the number.\r\n";
 
 TEST(PrintLayout, TopicThreePrintsItsTitleAnEmptyLineAndFourLines) {
-    EXPECT_EQ(print_lines_for_topic("drop remainder", topic_3_text),
-              (std::vector<std::string>{
-                  "drop remainder",
-                  "",
-                  "Dropping the remember after division means ignoring the remainder.  For",
-                  " example,  7 divided by 2 = 3 with a remainder of 1.  If we ignore the remainder,",
-                  " the answer is 3.  For the game, 7/2 = 3.  We're just considering the integer",
-                  " part of the number.",
-              }));
+    EXPECT_EQ(
+        print_lines_for_topic("drop remainder", topic_3_text),
+        (std::vector<std::string>{
+            "drop remainder",
+            "",
+            "Dropping the remember after division means ignoring the remainder.  For",
+            " example,  7 divided by 2 = 3 with a remainder of 1.  If we ignore the remainder,",
+            " the answer is 3.  For the game, 7/2 = 3.  We're just considering the integer",
+            " part of the number.",
+        }));
 }
 
 TEST(PrintLayout, BreaksFallOnlyAtBlanks) {

@@ -13,7 +13,7 @@ using testing::WindowRecorder;
 
 // Records the order of the calls; the names it "finds" stand for a file's players.
 class RecordsLog : public PlayerRecords {
-public:
+  public:
     RecordsProblem ensure_records_file() override {
         calls.push_back("ensure");
         return ensure_problem;
@@ -24,9 +24,7 @@ public:
         state.player_count = static_cast<int>(names.size());
         return {};
     }
-    RecordsProblem restore_player_settings(SharedState&, const std::string&) override {
-        return {};
-    }
+    RecordsProblem restore_player_settings(SharedState&, const std::string&) override { return {}; }
     RecordsProblem append_game_record(const SharedState&, const std::string&) override {
         return {};
     }
@@ -63,16 +61,16 @@ TEST_P(LargeFonts, AskOnlyAboveOneHundredPercent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, LargeFonts,
-                         ::testing::Values(ScaleCase{96, 1, false},     // the default desktop
-                                           ScaleCase{72, 1, false},     //
-                                           ScaleCase{110, 1, false},    // the limit itself
-                                           ScaleCase{110.5, 1, true},   //
-                                           ScaleCase{120, 1, true},     // 125 %
-                                           ScaleCase{144, 1, true},     // 150 %
-                                           ScaleCase{96, 1.25, true},   // 125 % by pixel ratio
-                                           ScaleCase{96, 2, true},      // a 200 % screen
-                                           ScaleCase{72, 1.5, false},   // 108 dots in all
-                                           ScaleCase{48, 2, false}));   //
+                         ::testing::Values(ScaleCase{96, 1, false},   // the default desktop
+                                           ScaleCase{72, 1, false},   // a desktop below the default
+                                           ScaleCase{110, 1, false},  // the limit itself
+                                           ScaleCase{110.5, 1, true},  // just above it
+                                           ScaleCase{120, 1, true},    // 125 %
+                                           ScaleCase{144, 1, true},    // 150 %
+                                           ScaleCase{96, 1.25, true},  // 125 % by pixel ratio
+                                           ScaleCase{96, 2, true},     // a 200 % screen
+                                           ScaleCase{72, 1.5, false},  // 108 dots in all
+                                           ScaleCase{48, 2, false}));  // 96 dots in all
 
 TEST(LargeFontsMessage, ElevenLinesSeparatedByCarriageReturnsOnly) {
     const MessageBoxRequest box = large_fonts_message();

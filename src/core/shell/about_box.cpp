@@ -28,6 +28,8 @@ AboutBox::AboutBox(WindowHost& windows) : windows_(windows) {
     screen_.company_label = white_text(maker_name, 24, 178, 489, 24);
 }
 
-void AboutBox::close() { windows_.close_window(WindowKind::about); }
+void AboutBox::close() {
+    windows_.close_window(WindowKind::about);
+}
 
 }  // namespace varodex

@@ -17,7 +17,7 @@ struct AboutScreen {
 };
 
 class AboutBox {
-public:
+  public:
     // Opening changes no shared setting and opens no other window.
     explicit AboutBox(WindowHost& windows);
 
@@ -29,7 +29,7 @@ public:
     void title_label_click() { close(); }
     void maker_label_click() { close(); }
 
-private:
+  private:
     void close();
 
     WindowHost& windows_;

@@ -13,11 +13,11 @@ struct GoodbyeScreen {
     std::string window_caption;  // "  Varodex"
     Control goodbye_label;       // "Goodbye, " + first name + "!!!"
     Control enjoy_label;
-    Control CONTINUE_COMMAND;    // "Exit"
+    Control CONTINUE_COMMAND;  // "Exit"
 };
 
 class GoodbyePresenter {
-public:
+  public:
     GoodbyePresenter(const SharedState& state, WindowHost& windows);
 
     const GoodbyeScreen& screen() const { return screen_; }
@@ -28,7 +28,7 @@ public:
 
     bool program_ended() const { return ended_; }
 
-private:
+  private:
     void end();
 
     WindowHost& windows_;

@@ -52,8 +52,8 @@ void HelpViewer::pdf_saved(const PrintResult& result, const std::string& path) {
     if (result.ok) return;
     std::string text = "The topic could not be saved as \"" + path + "\".";
     if (!result.error.empty()) text += "\n" + result.error;
-    dialogs_.show_message({text, "Print", DialogIcon::exclamation, DialogButtons::ok,
-                           DialogButton::ok});
+    dialogs_.show_message(
+        {text, "Print", DialogIcon::exclamation, DialogButtons::ok, DialogButton::ok});
 }
 
 void HelpViewer::ok_button_click() {

@@ -30,7 +30,7 @@ enum class PrintOutcome {
 };
 
 class HelpViewer {
-public:
+  public:
     // Opens on the topic of state.help_topic; topic_text is that topic's text as stored.
     HelpViewer(const SharedState& state, std::string topic_text, Sounds& sounds, Printer& printer,
                Dialogs& dialogs, WindowHost& windows);
@@ -49,7 +49,7 @@ public:
     std::string document_name() const { return screen_.definition_label.caption; }
     std::vector<std::string> print_lines() const;
 
-private:
+  private:
     SoundBoard sounds_;
     Printer& printer_;
     Dialogs& dialogs_;

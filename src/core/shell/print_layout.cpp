@@ -4,7 +4,9 @@ namespace varodex {
 
 namespace {
 
-bool is_utf8_continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool is_utf8_continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 }  // namespace
 
@@ -46,7 +48,8 @@ std::vector<std::string> split_lines(std::string_view text) {
 
 std::vector<std::string> print_lines_for_topic(std::string_view title, std::string_view text) {
     std::vector<std::string> lines = {std::string(title), ""};
-    for (std::string& line : split_lines(break_for_printing(text))) lines.push_back(std::move(line));
+    for (std::string& line : split_lines(break_for_printing(text)))
+        lines.push_back(std::move(line));
     return lines;
 }
 

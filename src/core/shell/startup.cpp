@@ -49,7 +49,10 @@ void apply_startup_defaults(SharedState& state) {
 
 StartupPresenter::StartupPresenter(SharedState& state, Dialogs& dialogs, PlayerRecords& records,
                                    WindowHost& windows, DisplayScale scale)
-    : state_(state), dialogs_(dialogs), records_(records), windows_(windows),
+    : state_(state),
+      dialogs_(dialogs),
+      records_(records),
+      windows_(windows),
       screen_(make_startup_screen()) {
     apply_startup_defaults(state_);
     if (!large_fonts_check(scale)) {

@@ -27,7 +27,7 @@ StartupScreen make_startup_screen();
 void apply_startup_defaults(SharedState& state);
 
 class StartupPresenter {
-public:
+  public:
     // Runs the opening steps, all before the splash is shown: the defaults, the large-fonts
     // question, the records file and the known players.
     StartupPresenter(SharedState& state, Dialogs& dialogs, PlayerRecords& records,
@@ -43,7 +43,7 @@ public:
     int splash_ticks() const { return splash_ticks_; }
     const StartupScreen& screen() const { return screen_; }
 
-private:
+  private:
     bool large_fonts_check(DisplayScale scale);
     void load_player_names();
 
