@@ -23,8 +23,7 @@ class Recommendation : public ::testing::TestWithParam<AdvanceCase> {};
 
 TEST_P(Recommendation, FollowsThePath) {
     const AdvanceCase& c = GetParam();
-    EXPECT_EQ(recommended_next_game(c.game_code, c.way), c.next)
-        << c.game_code << " way " << c.way;
+    EXPECT_EQ(recommended_next_game(c.game_code, c.way), c.next) << c.game_code << " way " << c.way;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -33,12 +32,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Calculate Value goes on to Choose Formula only where that way exists.
         AdvanceCase{101, 0, NextGame{101, 2}}, AdvanceCase{121, 0, NextGame{121, 2}},
         AdvanceCase{202, 0, NextGame{202, 2}}, AdvanceCase{203, 0, NextGame{203, 1}},
-        AdvanceCase{222, 0, NextGame{222, 1}},
-        AdvanceCase{203, 1, NextGame{203, 2}}, AdvanceCase{222, 1, NextGame{222, 2}},
-        AdvanceCase{101, 2, NextGame{102, 0}}, AdvanceCase{102, 2, NextGame{202, 0}},
-        AdvanceCase{103, 2, NextGame{203, 0}}, AdvanceCase{121, 2, NextGame{221, 0}},
-        AdvanceCase{202, 2, NextGame{103, 0}}, AdvanceCase{220, 2, NextGame{121, 0}},
-        AdvanceCase{221, 2, NextGame{222, 0}}, AdvanceCase{222, 2, std::nullopt},
+        AdvanceCase{222, 0, NextGame{222, 1}}, AdvanceCase{203, 1, NextGame{203, 2}},
+        AdvanceCase{222, 1, NextGame{222, 2}}, AdvanceCase{101, 2, NextGame{102, 0}},
+        AdvanceCase{102, 2, NextGame{202, 0}}, AdvanceCase{103, 2, NextGame{203, 0}},
+        AdvanceCase{121, 2, NextGame{221, 0}}, AdvanceCase{202, 2, NextGame{103, 0}},
+        AdvanceCase{220, 2, NextGame{121, 0}}, AdvanceCase{221, 2, NextGame{222, 0}},
+        AdvanceCase{222, 2, std::nullopt},
         // Code 201 counts as level 0: function 2 follows, as after function 1.
         AdvanceCase{201, 0, NextGame{201, 2}}, AdvanceCase{201, 2, NextGame{102, 0}},
         // Codes and ways no menu produces (a damaged record) lead nowhere.

@@ -30,14 +30,15 @@ INSTANTIATE_TEST_SUITE_P(
                       RankCase{ten, 1199, 5}, RankCase{ten, 1200, 6}, RankCase{ten, 1229, 6},
                       RankCase{ten, 1230, 7}, RankCase{ten, 99999, 7}));
 
-INSTANTIATE_TEST_SUITE_P(
-    TimeTrialThresholds, RankOf,
-    ::testing::Values(RankCase{trial, 149, 0}, RankCase{trial, 150, 1}, RankCase{trial, 299, 1},
-                      RankCase{trial, 300, 2}, RankCase{trial, 449, 2}, RankCase{trial, 450, 3},
-                      RankCase{trial, 599, 3}, RankCase{trial, 600, 4}, RankCase{trial, 749, 4},
-                      RankCase{trial, 750, 5}, RankCase{trial, 999, 5}, RankCase{trial, 1000, 6},
-                      RankCase{trial, 1249, 6}, RankCase{trial, 1249.99, 6},
-                      RankCase{trial, 1250, 7}));
+INSTANTIATE_TEST_SUITE_P(TimeTrialThresholds, RankOf,
+                         ::testing::Values(RankCase{trial, 149, 0}, RankCase{trial, 150, 1},
+                                           RankCase{trial, 299, 1}, RankCase{trial, 300, 2},
+                                           RankCase{trial, 449, 2}, RankCase{trial, 450, 3},
+                                           RankCase{trial, 599, 3}, RankCase{trial, 600, 4},
+                                           RankCase{trial, 749, 4}, RankCase{trial, 750, 5},
+                                           RankCase{trial, 999, 5}, RankCase{trial, 1000, 6},
+                                           RankCase{trial, 1249, 6}, RankCase{trial, 1249.99, 6},
+                                           RankCase{trial, 1250, 7}));
 
 TEST(RankTable, LadderTextsKeepTheirLeadingBlanks) {
     EXPECT_EQ(ladder_text(ten, 0), "   0   NOVICE");

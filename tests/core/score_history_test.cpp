@@ -37,11 +37,11 @@ TEST(PreviousAverage, RoundsHalvesToTheEvenNeighbour) {
         v.push_back(0);  // the finished game, not part of it
         return v;
     };
-    EXPECT_EQ(previous_average(history(905, 900)), 900);   // 900.5
-    EXPECT_EQ(previous_average(history(915, 901)), 902);   // 902.4 -> 902
-    EXPECT_EQ(previous_average(history(915, 900)), 902);   // 901.5
-    EXPECT_EQ(previous_average(history(916, 900)), 902);   // 901.6
-    EXPECT_EQ(previous_average(history(-25, 0)), -2);      // -2.5
+    EXPECT_EQ(previous_average(history(905, 900)), 900);  // 900.5
+    EXPECT_EQ(previous_average(history(915, 901)), 902);  // 902.4 -> 902
+    EXPECT_EQ(previous_average(history(915, 900)), 902);  // 901.5
+    EXPECT_EQ(previous_average(history(916, 900)), 902);  // 901.6
+    EXPECT_EQ(previous_average(history(-25, 0)), -2);     // -2.5
 }
 
 TEST(ScoreHistory, HugeScoresDoNotOverflowTheSum) {

@@ -18,10 +18,12 @@ using testing::MemoryRecords;
 using testing::SoundRecorder;
 using testing::WindowRecorder;
 
-std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string blanks(int n) {
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
 
 class Summary : public ::testing::Test {
-protected:
+  protected:
     Summary() {
         state.player_name = "Ann Lee";
         state.first_name = "Ann";
@@ -179,10 +181,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, NoPromotion,
     ::testing::Values(
         NoPromotionCase{"ten games, however good", {0, 0, 0, 0, 0, 0, 0, 0, 0, 5000}},
-        NoPromotionCase{"same rank, higher average", {910, 910, 910, 910, 910, 910, 910, 910, 910,
-                                                      910, 1300}},
-        NoPromotionCase{"average fell a rank", {1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,
-                                                1000, 1000, 0}},
+        NoPromotionCase{"same rank, higher average",
+                        {910, 910, 910, 910, 910, 910, 910, 910, 910, 910, 1300}},
+        NoPromotionCase{"average fell a rank",
+                        {1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 0}},
         NoPromotionCase{"previous average not above 0", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 9000}}));
 
 TEST_F(Summary, TimeTrialWritesItsLadderIntoBothLaddersWithShadows) {
@@ -304,8 +306,8 @@ TEST_F(Summary, LeavingDuringThePromotionWaitIsSafe) {
 TEST_F(Summary, UnreadableRecordsAreReportedAndTheGameStillShows) {
     records.problem.message = "The player records could not be read.";
     state.final_score = 1010;
-    summary = std::make_unique<SummaryPresenter>(state,
-                                                 SummaryPorts{records, sounds, dialogs, windows});
+    summary =
+        std::make_unique<SummaryPresenter>(state, SummaryPorts{records, sounds, dialogs, windows});
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "The player records could not be read.");
     EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::exclamation);
@@ -343,14 +345,14 @@ TEST_F(Summary, MenuCaptionsThatDifferFromTheGameScreen) {
 
     std::vector<std::string> top;
     for (const MenuEntry& e : screen().menu_bar) top.push_back(e.caption);
-    EXPECT_EQ(top, (std::vector<std::string>{"Level", "Ways To Play", "Options", "Settings",
-                                             "Help", "Exit"}));
+    EXPECT_EQ(top, (std::vector<std::string>{"Level", "Ways To Play", "Options", "Settings", "Help",
+                                             "Exit"}));
     std::vector<std::string> help;
     for (const MenuEntry& e : menu("help_menu").children) help.push_back(e.caption);
-    EXPECT_EQ(help, (std::vector<std::string>{
-                        "Instructions", "General Description", "Scoring",
-                        "Combat! Game Instructions", "Browsing (recommended)", "What Is Algebra?",
-                        "Why Play?", "Game Tips and Strategies", "About Varodex"}));
+    EXPECT_EQ(help, (std::vector<std::string>{"Instructions", "General Description", "Scoring",
+                                              "Combat! Game Instructions", "Browsing (recommended)",
+                                              "What Is Algebra?", "Why Play?",
+                                              "Game Tips and Strategies", "About Varodex"}));
 }
 
 TEST_F(Summary, MenusAtOpeningFollowTheSettings) {
@@ -441,8 +443,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WayOutCase{"levelxy_menu", 1, [](const SharedState& s) { EXPECT_EQ(s.game_code, 202); }},
         WayOutCase{"levelxy_menu", 21, [](const SharedState& s) { EXPECT_EQ(s.game_code, 222); }},
-        WayOutCase{"functionxy_menu", 0,
-                   [](const SharedState& s) { EXPECT_EQ(s.game_code, 101); }},
+        WayOutCase{"functionxy_menu", 0, [](const SharedState& s) { EXPECT_EQ(s.game_code, 101); }},
         WayOutCase{"functionxy_menu", 20,
                    [](const SharedState& s) { EXPECT_EQ(s.game_code, 121); }},
         WayOutCase{"ways_play_menu", 1,
@@ -544,9 +545,10 @@ TEST_F(Summary, SoundMenuTicksItsEntryAndTheSummaryStays) {
 TEST_F(Summary, HelpEntriesReopenTheHelpViewerOnTheirTopic) {
     open_after({900});
     const std::vector<std::pair<std::string, int>> topics = {
-        {"beginners_menu", 1},       {"instructions_menu", 16}, {"Scoring_menu", 17},
-        {"combat_game_instructions_menu", 21}, {"browse_menu", 7}, {"algebra_menu", 12},
-        {"why_play_menu", 18},       {"Suggestions_menu", 20}};
+        {"beginners_menu", 1}, {"instructions_menu", 16},
+        {"Scoring_menu", 17},  {"combat_game_instructions_menu", 21},
+        {"browse_menu", 7},    {"algebra_menu", 12},
+        {"why_play_menu", 18}, {"Suggestions_menu", 20}};
     for (const auto& [name, topic] : topics) {
         windows.events.clear();
         summary->menu_click(name);

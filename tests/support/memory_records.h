@@ -12,7 +12,7 @@
 namespace varodex::testing {
 
 class MemoryRecords : public PlayerRecords {
-public:
+  public:
     RecordsProblem ensure_records_file() override { return problem; }
 
     RecordsProblem read_player_names(SharedState& state) override {

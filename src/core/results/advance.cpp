@@ -29,9 +29,12 @@ std::string detail_text(int game_code, bool game_being_left) {
 
 std::string way_text(int way_to_play) {
     switch (way_to_play) {
-        case calculate_value_way: return "Calculate Value";
-        case choose_formula_way: return "Choose Formula ";
-        default: return "Figure Formula and Calculate ";
+        case calculate_value_way:
+            return "Calculate Value";
+        case choose_formula_way:
+            return "Choose Formula ";
+        default:
+            return "Figure Formula and Calculate ";
     }
 }
 

@@ -51,6 +51,8 @@ const std::string& ladder_text(Ladder ladder, int rank) {
     return ladder == Ladder::time_trial ? r.time_trial_text : r.ten_problem_text;
 }
 
-const std::string& rank_word(int rank) { return rung(rank).word; }
+const std::string& rank_word(int rank) {
+    return rung(rank).word;
+}
 
 }  // namespace varodex

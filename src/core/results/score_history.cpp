@@ -20,7 +20,9 @@ double mean_of(std::vector<int>::const_iterator first, std::vector<int>::const_i
 
 }  // namespace
 
-int shown_games(int count) { return std::clamp(count, 0, recent_game_count); }
+int shown_games(int count) {
+    return std::clamp(count, 0, recent_game_count);
+}
 
 double recent_average(const std::vector<int>& scores) {
     const int n = shown_games(static_cast<int>(scores.size()));

@@ -97,14 +97,13 @@ void SummaryPresenter::show_history(GameHistory history) {
 
     write_label(screen_.level_label, screen_.level_label_black,
                 state_.time_trial_game ? "Time Trial Game" : "Ten Problem Game");
-    const int level = is_practice_code(state_.game_code) ? state_.game_code - 100
-                                                         : state_.game_code - 200;
+    const int level =
+        is_practice_code(state_.game_code) ? state_.game_code - 100 : state_.game_code - 200;
     write_label(screen_.level_number_label, screen_.level_number_label_black,
                 " LEVEL" + signed_blank_number_text(level));
 
     write_number(screen_.player_score, screen_.player_score_black, state_.final_score);
-    write_number(screen_.player_highest_score, screen_.player_highest_score_black,
-                 history.highest);
+    write_number(screen_.player_highest_score, screen_.player_highest_score_black, history.highest);
 
     write_label(screen_.your_last_10_game_label, screen_.your_last_10_game_label_black,
                 "YOUR LAST " + signed_blank_number_text(shown) + " GAME");
@@ -187,8 +186,8 @@ void SummaryPresenter::advance_click() {
     sound_.play_click_sound();
     const auto next = recommended_next_game(state_.game_code, state_.way_to_play);
     if (!next) return;
-    const DialogButton answer = ports_.dialogs.show_message(
-        advance_question(state_.game_code, state_.way_to_play, *next));
+    const DialogButton answer =
+        ports_.dialogs.show_message(advance_question(state_.game_code, state_.way_to_play, *next));
     // The box waits for the player; the summary may have been left meanwhile.
     if (answer != DialogButton::ok || has_left()) return;
     state_.way_to_play = next->way_to_play;

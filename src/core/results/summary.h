@@ -23,7 +23,7 @@ struct SummaryPorts {
 };
 
 class SummaryPresenter {
-public:
+  public:
     // The view's timers: the ladder animation, and the single-shot end of the promotion.
     static constexpr int animation_interval_ms = 500;
     static constexpr int promotion_wait_ms = 10000;
@@ -63,7 +63,7 @@ public:
     double recent_average() const { return recent_average_; }
     int previous_average() const { return previous_average_; }
 
-private:
+  private:
     void set_up_menus_and_buttons();
     void write_ladder_texts();
     void show_history(GameHistory history);

@@ -78,10 +78,11 @@ MenuEntry settings_menu() {
     for (int i = 0; i < hint_delay_entry_count; ++i) {
         delays.push_back(entry("hint_delay_menu", i, summary_hint_delay_menu_caption(i)));
     }
-    return entry("settings_menu", -1, "Settings",
-                 {entry("sound_menu", -1, "Sound",
-                        {entry("sound_control_menu", 0, "On"), entry("sound_control_menu", 1, "Off")}),
-                  entry("hint_delay_list", -1, "Hint Delay", std::move(delays))});
+    return entry(
+        "settings_menu", -1, "Settings",
+        {entry("sound_menu", -1, "Sound",
+               {entry("sound_control_menu", 0, "On"), entry("sound_control_menu", 1, "Off")}),
+         entry("hint_delay_list", -1, "Hint Delay", std::move(delays))});
 }
 
 MenuEntry help_menu() {
@@ -114,7 +115,7 @@ const std::string& summary_hint_delay_menu_caption(int index) {
 }
 
 std::vector<MenuEntry> summary_menu_bar() {
-    return {level_menu(),  ways_menu(), options_menu(),
+    return {level_menu(),    ways_menu(), options_menu(),
             settings_menu(), help_menu(), entry("Exit_menu", -1, "Exit")};
 }
 
@@ -142,8 +143,7 @@ void set_up_summary_menus(std::vector<MenuEntry>& bar, SharedState& state) {
         set_checked(bar, "levelxy_menu", level, state.game_code - 201 == level);
     }
     for (int i = 0; i < function_count; ++i) {
-        set_checked(bar, "functionxy_menu", i,
-                    state.game_code < 200 && state.game_code - 101 == i);
+        set_checked(bar, "functionxy_menu", i, state.game_code < 200 && state.game_code - 101 == i);
     }
     tick_sound_entries(bar, state.sound_on);
     set_checked(bar, "combat_menu", -1, state.combat_game);

@@ -54,8 +54,8 @@ SummaryScreen summary_design() {
     s.PLAY_AGAIN_COMMAND = at(12, 350, 302, 32, "Play the same game again");
     s.advance_level_command = at(326, 350, 302, 32, "Advance to the next recommended game");
 
-    s.Promotion_screen_container = at(0, 0, SummaryScreen::client_width,
-                                      SummaryScreen::client_height);
+    s.Promotion_screen_container =
+        at(0, 0, SummaryScreen::client_width, SummaryScreen::client_height);
     s.Promotion_screen_container.visible = false;
     s.congratulations_label = at(0, 30, SummaryScreen::client_width, 52);
     s.old_rank_label = at(0, 150, SummaryScreen::client_width, 34);
