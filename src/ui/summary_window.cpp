@@ -313,8 +313,8 @@ void SummaryWindow::build_promotion_panel(QWidget* client) {
         ->setObjectName(QStringLiteral("old_rank_label"));
     bound_label(panel, &SummaryScreen::new_rank_label, arial(17), "#7CFF7C", Qt::AlignCenter)
         ->setObjectName(QStringLiteral("new_rank_label"));
-    make_picture(panel, QStringLiteral("promotion_left_image"), {24, 244, 136, 160});
-    make_picture(panel, QStringLiteral("promotion_right_image"), {480, 244, 136, 160});
+    make_picture(panel, QStringLiteral("promotion_trophy_image"), {24, 244, 136, 160});
+    make_picture(panel, QStringLiteral("promotion_rank_up_image"), {480, 244, 136, 160});
     make_label(panel, QStringLiteral("Keep up the good work!!!"), {160, 320, 320, 44}, comic(20),
                number_colour, Qt::AlignCenter);
     panel->raise();
