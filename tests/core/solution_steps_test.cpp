@@ -26,15 +26,22 @@ void set_form(Problem& problem, bool second) {
         case 2:
         case 5:
         case 6:
-        case 12: problem.variant_pick = second ? 1 : 0; break;
+        case 12:
+            problem.variant_pick = second ? 1 : 0;
+            break;
         case 7:
         case 8:
-        case 9: problem.uses_x_variable = !second; break;
+        case 9:
+            problem.uses_x_variable = !second;
+            break;
         case 13:
         case 14:
         case 15:
-        case 16: problem.cubes_x_variable = !second; break;
-        default: break;
+        case 16:
+            problem.cubes_x_variable = !second;
+            break;
+        default:
+            break;
     }
 }
 
@@ -67,7 +74,9 @@ struct StepCase {
     Lines lines;
 };
 
-void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StepCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 Problem problem_for(const StepCase& c, int column) {
     Problem p = problem_with(c.function, c.second, column, c.x, c.y, c.z);
@@ -87,6 +96,7 @@ TEST_P(CalculateValueSteps, WritesTheLinesOfTheCase) {
     EXPECT_EQ(steps.z, c.z);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     EveryFunctionAndForm, CalculateValueSteps,
     ::testing::Values(
@@ -319,6 +329,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Step 4.  now add a|x³| to b|y³| :    16 + -27 = -11",
                   "Step 5.  now add a|x³| to b|y³| to c:    -11 + 1 = -10"}}),
     [](const ::testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The formula ways: the formula line first, every other line one further down, and the
 // blanks and colons that differ for functions 1 to 4. Figure Formula and Calculate with
@@ -336,6 +347,7 @@ TEST_P(FormulaWaySteps, NamesTheFormulaThenShiftsTheLines) {
     EXPECT_EQ(steps.z, c.z);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     ShiftAndDifferences, FormulaWaySteps,
     ::testing::Values(
@@ -387,6 +399,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Step 5.  now add a|x³| to b|y³| :    16 + -27 = -11",
                   "Step 6.  now add a|x³| to b|y³| to c:    -11 + 1 = -10"}}),
     [](const ::testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(SolutionSteps, ChooseFormulaWorksColumnOneAndItsZ) {
     // Column 1 holds (-7, 2) with z = 3 + trunc(-5/2) = 1; the asked column and the
@@ -435,12 +448,12 @@ int nonzero_draw(Random& r, int limit) {
 }
 
 bool divides_by_y(int function, bool second) {
-    return (function == 5 || function == 6 || function == 12 || function == 13 ||
-            function == 14) && !second;
+    return (function == 5 || function == 6 || function == 12 || function == 13 || function == 14) &&
+           !second;
 }
 bool divides_by_x(int function, bool second) {
-    return (function == 5 || function == 6 || function == 12 || function == 13 ||
-            function == 14) && second;
+    return (function == 5 || function == 6 || function == 12 || function == 13 || function == 14) &&
+           second;
 }
 
 int reference_z(const Problem& p, bool second, int x, int y) {
@@ -448,28 +461,49 @@ int reference_z(const Problem& p, bool second, int x, int y) {
     if (second && p.function_number >= 5 && p.function_number <= 16) std::swap(x, y);
     const auto cube = [](int v) { return v * v * v; };
     switch (p.function_number) {
-        case 1: return a * (second ? std::min(x, y) : std::max(x, y));
-        case 2: return a * (second ? std::min(std::abs(x), std::abs(y))
-                                   : std::max(std::abs(x), std::abs(y)));
-        case 3: return a + static_cast<int>(div_trunc(x + y, 2));
-        case 4: return a + static_cast<int>(div_trunc(std::abs(x) + std::abs(y), 2));
-        case 5: return a * static_cast<int>(div_trunc(x, y));
-        case 6: return a * static_cast<int>(div_trunc(std::abs(x), y));
-        case 7: return a * x + b;
-        case 8: return a * std::abs(x) + b;
-        case 9: return a * x * x + b;
-        case 10: return a * x * y + b;
-        case 11: return a * std::abs(x * y) + b;
-        case 12: return a * static_cast<int>(div_trunc(x * x, y));
-        case 13: return a * static_cast<int>(div_trunc(cube(x), y));
-        case 14: return a * static_cast<int>(div_trunc(std::abs(cube(x)), y));
-        case 15: return a * cube(x) + b;
-        case 16: return a * std::abs(cube(x)) + b;
-        case 17: return a * x + b * y + c;
-        case 18: return a * std::abs(x) + b * std::abs(y) + c;
-        case 19: return a * x * x + b * y * y + c;
-        case 20: return a * cube(x) + b * cube(y) + c;
-        default: return a * std::abs(cube(x)) + b * std::abs(cube(y)) + c;
+        case 1:
+            return a * (second ? std::min(x, y) : std::max(x, y));
+        case 2:
+            return a * (second ? std::min(std::abs(x), std::abs(y))
+                               : std::max(std::abs(x), std::abs(y)));
+        case 3:
+            return a + static_cast<int>(div_trunc(x + y, 2));
+        case 4:
+            return a + static_cast<int>(div_trunc(std::abs(x) + std::abs(y), 2));
+        case 5:
+            return a * static_cast<int>(div_trunc(x, y));
+        case 6:
+            return a * static_cast<int>(div_trunc(std::abs(x), y));
+        case 7:
+            return a * x + b;
+        case 8:
+            return a * std::abs(x) + b;
+        case 9:
+            return a * x * x + b;
+        case 10:
+            return a * x * y + b;
+        case 11:
+            return a * std::abs(x * y) + b;
+        case 12:
+            return a * static_cast<int>(div_trunc(x * x, y));
+        case 13:
+            return a * static_cast<int>(div_trunc(cube(x), y));
+        case 14:
+            return a * static_cast<int>(div_trunc(std::abs(cube(x)), y));
+        case 15:
+            return a * cube(x) + b;
+        case 16:
+            return a * std::abs(cube(x)) + b;
+        case 17:
+            return a * x + b * y + c;
+        case 18:
+            return a * std::abs(x) + b * std::abs(y) + c;
+        case 19:
+            return a * x * x + b * y * y + c;
+        case 20:
+            return a * cube(x) + b * cube(y) + c;
+        default:
+            return a * std::abs(cube(x)) + b * std::abs(cube(y)) + c;
     }
 }
 
@@ -515,7 +549,9 @@ Problem random_problem(Random& r) {
     return p;
 }
 
-int number(const std::ssub_match& m) { return std::stoi(m.str()); }
+int number(const std::ssub_match& m) {
+    return std::stoi(m.str());
+}
 
 // The value a computation line arrives at, after checking the arithmetic it states; empty
 // when the line has no shape the walkthrough uses, so an unknown text fails the check.
@@ -573,9 +609,8 @@ TEST(SolutionSteps, RandomProblemsAreNumberedAndArriveAtZ) {
         for (int way : {calculate_value_way, choose_formula_way, figure_formula_way}) {
             const SolutionSteps steps = solution_steps(p, way);
             const int z = way == choose_formula_way ? p.z_values[0] : p.correct_answer;
-            const std::string where = "function " + std::to_string(p.function_number) +
-                                      " way " + std::to_string(way) + " round " +
-                                      std::to_string(round);
+            const std::string where = "function " + std::to_string(p.function_number) + " way " +
+                                      std::to_string(way) + " round " + std::to_string(round);
             ASSERT_FALSE(steps.lines.empty()) << where;
             ASSERT_LE(steps.lines.size(), 6U) << where;
             EXPECT_EQ(steps.z, z) << where;

@@ -16,15 +16,19 @@ bool second_form(const Problem& problem, int function_number) {
         case 2:
         case 5:
         case 6:
-        case 12: return problem.variant_pick == 1;
+        case 12:
+            return problem.variant_pick == 1;
         case 7:
         case 8:
-        case 9: return !problem.uses_x_variable;
+        case 9:
+            return !problem.uses_x_variable;
         case 13:
         case 14:
         case 15:
-        case 16: return !problem.cubes_x_variable;
-        default: return false;
+        case 16:
+            return !problem.cubes_x_variable;
+        default:
+            return false;
     }
 }
 

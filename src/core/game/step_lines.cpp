@@ -42,7 +42,9 @@ Quotient divide(int dividend, int divisor) {
 
 // The table shows a zero divisor as 1, so a zero can only come from a hand-made problem;
 // reading it as 1 keeps the division defined.
-int shown_divisor(int divisor) { return divisor == 0 ? 1 : divisor; }
+int shown_divisor(int divisor) {
+    return divisor == 0 ? 1 : divisor;
+}
 
 // The letters of the two variables as the line names them; the second form of functions
 // 5 to 16 exchanges them (and the values) everywhere.
@@ -70,19 +72,16 @@ std::string cube_line(const std::string& letter, int value) {
                  " = ", value * value * value});
 }
 
-// Functions 1 and 2: which of the two is the maximum or the minimum.
-std::string comparison_line(const char* head, int first, int second, bool minimum) {
-    if (minimum) {
-        const int smaller = second > first ? first : second;
-        return join({head, smaller, " is the minimum (smallest) of ", first, " and ", second});
-    }
-    const int larger = second > first ? second : first;
-    return join({head, larger, " is the maximum (largest) of ", first, " and ", second});
-}
-
 int chosen(int first, int second, bool minimum) {
     if (minimum) return second > first ? first : second;
     return second > first ? second : first;
+}
+
+// Functions 1 and 2: which of the two is the maximum or the minimum.
+std::string comparison_line(const char* head, int first, int second, bool minimum) {
+    return join({head, chosen(first, second, minimum),
+                 minimum ? " is the minimum (smallest) of " : " is the maximum (largest) of ",
+                 first, " and ", second});
 }
 
 Lines maximum_minimum(const StepInputs& in) {
@@ -109,7 +108,8 @@ Lines average(const StepInputs& in) {
     const Quotient half = divide(sum, 2);
     Lines out{join({head, "compute the sum of ", in.x, " and ", in.y, " = ", sum})};
     if (half.remainder) {
-        out.push_back(join({"   divide the sum by two, drop remainder ", sum, "/2 = ", half.value}));
+        out.push_back(
+            join({"   divide the sum by two, drop remainder ", sum, "/2 = ", half.value}));
     } else {
         out.push_back(join({head, "divide the sum by two ", sum, "/2 = ", half.value}));
     }
@@ -125,7 +125,7 @@ Lines absolute_average(const StepInputs& in) {
     Lines out{join({"  compute the absolute value of ", in.x, " = ", abs_x}),
               join({"  compute the absolute value of ", in.y, " = ", abs_y}),
               join({"  compute the sum of ", abs_x, " and ", abs_y, " = ", sum})};
-    const char* divide_text = half.remainder ? "  divide the sum by two, drop remainder:  "
+    const char* divide_text = half.remainder   ? "  divide the sum by two, drop remainder:  "
                               : in.formula_way ? "  divide the sum by two "
                                                : "  divide the sum by two:  ";
     out.push_back(join({divide_text, sum, "/2 = ", half.value}));
@@ -244,10 +244,11 @@ Lines absolute_cube_quotient(const StepInputs& in, const Letters& v) {
     const int divisor = shown_divisor(in.y);
     const Quotient q = divide(abs_cube, divisor);
     const std::string formula = "|" + v.x + "³|/" + v.y;
-    Lines out{cube_line(v.x, in.x),
-              join({"  compute the absolute value of ", v.x, "³ :   ", "|", cube, "| = ", abs_cube}),
-              join({"  compute  ", formula, q.remainder ? ", drop remainder :   " : " :   ",
-                    abs_cube, "/", divisor, " = ", q.value})};
+    Lines out{
+        cube_line(v.x, in.x),
+        join({"  compute the absolute value of ", v.x, "³ :   ", "|", cube, "| = ", abs_cube}),
+        join({"  compute  ", formula, q.remainder ? ", drop remainder :   " : " :   ", abs_cube,
+              "/", divisor, " = ", q.value})};
     if (in.a != 1) out.push_back(times_z_line(in, q.value));
     return out;
 }
@@ -260,8 +261,8 @@ Lines cube_linear(const StepInputs& in, const Letters& v) {
 
 Lines absolute_cube_linear(const StepInputs& in, const Letters& v) {
     const int cube = in.x * in.x * in.x;
-    Lines out{cube_line(v.x, in.x),
-              join({"  compute the absolute value of ", v.x, "³ :    ", cube, " = ", std::abs(cube)})};
+    Lines out{cube_line(v.x, in.x), join({"  compute the absolute value of ", v.x, "³ :    ", cube,
+                                          " = ", std::abs(cube)})};
     add_linear_tail(out, in, "|" + v.x + "³|", "a|" + v.x + "³|:", std::abs(cube));
     return out;
 }
@@ -276,7 +277,8 @@ std::string sum_line(const std::string& label, int first, int second) {
 }
 
 void add_c_line(Lines& out, const StepInputs& in, const std::string& label, int sum) {
-    if (in.c != 0) out.push_back(join({"  now add ", label, " to c:    ", sum, " + ", in.c, " = ", in.z}));
+    if (in.c != 0)
+        out.push_back(join({"  now add ", label, " to c:    ", sum, " + ", in.c, " = ", in.z}));
 }
 
 // Functions 17 and 18: z = ax + by + c, or with |x| and |y|, in four cases by a = 1 and b = 1.
@@ -342,10 +344,10 @@ Lines power_sum(const StepInputs& in, int function_number) {
         ty = "|y³|";
         vx = std::abs(in.x * in.x * in.x);
         vy = std::abs(in.y * in.y * in.y);
-        x_line = join({"  compute the value of |x³| :    |", in.x, " x ", in.x, " x ", in.x,
-                       "| = ", vx});
-        y_line = join({"  compute the value of |y³| :    |", in.y, " x ", in.y, " x ", in.y,
-                       "| = ", vy});
+        x_line = join(
+            {"  compute the value of |x³| :    |", in.x, " x ", in.x, " x ", in.x, "| = ", vx});
+        y_line = join(
+            {"  compute the value of |y³| :    |", in.y, " x ", in.y, " x ", in.y, "| = ", vy});
     }
     const int px = in.a * vx;
     const int py = in.b * vy;
@@ -369,8 +371,8 @@ Lines power_sum(const StepInputs& in, int function_number) {
         if (absolute) {
             // This line writes the signed cube of y between bars.
             const int cube = in.y * in.y * in.y;
-            out.push_back(join({"  compute the value of b|y³| :    ", in.b, " times  |", cube,
-                                "| = ", py}));
+            out.push_back(
+                join({"  compute the value of b|y³| :    ", in.b, " times  |", cube, "| = ", py}));
         } else {
             out.push_back(times_line("b" + ty + " :", in.b, vy));
         }
@@ -390,28 +392,48 @@ std::vector<std::string> computation_step_texts(int function_number, const StepI
         std::swap(letters.x, letters.y);
     }
     switch (function_number) {
-        case 1: return maximum_minimum(values);
-        case 2: return absolute_maximum_minimum(values);
-        case 3: return average(values);
-        case 4: return absolute_average(values);
-        case 5: return quotient(values);
-        case 6: return absolute_quotient(values);
-        case 7: return linear(values, letters);
-        case 8: return absolute_linear(values, letters);
-        case 9: return square_linear(values, letters);
-        case 10: return product_linear(values);
-        case 11: return absolute_product_linear(values);
-        case 12: return square_quotient(values, letters);
-        case 13: return cube_quotient(values, letters);
-        case 14: return absolute_cube_quotient(values, letters);
-        case 15: return cube_linear(values, letters);
-        case 16: return absolute_cube_linear(values, letters);
-        case 17: return linear_sum(values, false);
-        case 18: return linear_sum(values, true);
+        case 1:
+            return maximum_minimum(values);
+        case 2:
+            return absolute_maximum_minimum(values);
+        case 3:
+            return average(values);
+        case 4:
+            return absolute_average(values);
+        case 5:
+            return quotient(values);
+        case 6:
+            return absolute_quotient(values);
+        case 7:
+            return linear(values, letters);
+        case 8:
+            return absolute_linear(values, letters);
+        case 9:
+            return square_linear(values, letters);
+        case 10:
+            return product_linear(values);
+        case 11:
+            return absolute_product_linear(values);
+        case 12:
+            return square_quotient(values, letters);
+        case 13:
+            return cube_quotient(values, letters);
+        case 14:
+            return absolute_cube_quotient(values, letters);
+        case 15:
+            return cube_linear(values, letters);
+        case 16:
+            return absolute_cube_linear(values, letters);
+        case 17:
+            return linear_sum(values, false);
+        case 18:
+            return linear_sum(values, true);
         case 19:
         case 20:
-        case 21: return power_sum(values, function_number);
-        default: return {};
+        case 21:
+            return power_sum(values, function_number);
+        default:
+            return {};
     }
 }
 
