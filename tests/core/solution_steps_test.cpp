@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/generator.h"
 #include "platform/random.h"
 #include "state/number_text.h"
 #include "state/shared_state.h"
@@ -602,35 +603,62 @@ std::optional<int> checked_result(const std::string& text, std::string& fault) {
     return std::nullopt;
 }
 
+// Every line numbered in order and non-empty, every stated arithmetic right, and the last
+// value the z of the way to play (column 1 in Choose Formula).
+void check_walkthrough(const Problem& p, int way) {
+    SCOPED_TRACE(::testing::Message()
+                 << "function " << p.function_number << " variant " << p.variant_code << " way "
+                 << way << " a " << p.param_a << " b " << p.param_b << " c " << p.param_c);
+    const SolutionSteps steps = solution_steps(p, way);
+    const int z = way == choose_formula_way ? p.z_values[0] : p.correct_answer;
+    ASSERT_FALSE(steps.lines.empty());
+    ASSERT_LE(steps.lines.size(), 6U);
+    EXPECT_EQ(steps.z, z);
+    const bool formula_way = way != calculate_value_way;
+    std::optional<int> last;
+    for (std::size_t k = 0; k < steps.lines.size(); ++k) {
+        const std::string& line = steps.lines[k];
+        const std::string head = "Step " + std::to_string(k + 1) + ".";
+        ASSERT_EQ(line.rfind(head, 0), 0U) << line;
+        ASSERT_GT(line.size(), head.size() + 2) << line;
+        if (formula_way && k == 0) {
+            EXPECT_EQ(line, "Step 1.  determine the correct formula: " + p.formula_text);
+            continue;
+        }
+        std::string fault;
+        last = checked_result(line.substr(head.size()), fault);
+        ASSERT_TRUE(fault.empty()) << fault << ": " << line;
+    }
+    ASSERT_TRUE(last.has_value());
+    EXPECT_EQ(*last, z) << steps.lines.back();
+}
+
 TEST(SolutionSteps, RandomProblemsAreNumberedAndArriveAtZ) {
     testing::SeededRandom random(20240611);
     for (int round = 0; round < 4000; ++round) {
         const Problem p = random_problem(random);
         for (int way : {calculate_value_way, choose_formula_way, figure_formula_way}) {
-            const SolutionSteps steps = solution_steps(p, way);
-            const int z = way == choose_formula_way ? p.z_values[0] : p.correct_answer;
-            const std::string where = "function " + std::to_string(p.function_number) + " way " +
-                                      std::to_string(way) + " round " + std::to_string(round);
-            ASSERT_FALSE(steps.lines.empty()) << where;
-            ASSERT_LE(steps.lines.size(), 6U) << where;
-            EXPECT_EQ(steps.z, z) << where;
-            const bool formula_way = way != calculate_value_way;
-            std::optional<int> last;
-            for (std::size_t k = 0; k < steps.lines.size(); ++k) {
-                const std::string& line = steps.lines[k];
-                const std::string head = "Step " + std::to_string(k + 1) + ".";
-                ASSERT_EQ(line.rfind(head, 0), 0U) << where << ": " << line;
-                ASSERT_GT(line.size(), head.size() + 2) << where << ": " << line;
-                if (formula_way && k == 0) {
-                    EXPECT_EQ(line, "Step 1.  determine the correct formula: z = the formula");
-                    continue;
-                }
-                std::string fault;
-                last = checked_result(line.substr(head.size()), fault);
-                ASSERT_TRUE(fault.empty()) << where << ": " << fault << ": " << line;
+            check_walkthrough(p, way);
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+    }
+}
+
+TEST(SolutionSteps, GeneratedProblemsAreNumberedAndArriveAtZ) {
+    testing::SeededRandom random(31);
+    std::vector<int> codes;
+    for (int code = 101; code <= 121; ++code) codes.push_back(code);
+    for (int code = 201; code <= 222; ++code) codes.push_back(code);
+    for (int code : codes) {
+        for (int way : {calculate_value_way, choose_formula_way, figure_formula_way}) {
+            if (way == choose_formula_way && code < 203) continue;  // offered from level 2 on
+            SharedState state;
+            state.game_code = code;
+            state.way_to_play = way;
+            for (int i = 0; i < 40; ++i) {
+                check_walkthrough(generate_problem(state, random), way);
+                if (::testing::Test::HasFatalFailure()) return;
             }
-            ASSERT_TRUE(last.has_value()) << where;
-            EXPECT_EQ(*last, z) << where << ": " << steps.lines.back();
         }
     }
 }
