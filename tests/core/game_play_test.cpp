@@ -19,6 +19,8 @@ struct ScoreCase {
     int points;
 };
 
+void PrintTo(const ScoreCase& c, std::ostream* os) { *os << c.name; }
+
 class ProblemScore : public GameScreenTest, public ::testing::WithParamInterface<ScoreCase> {};
 
 TEST_P(ProblemScore, CountsTheScoreShownBeforeTheAnswer) {

@@ -185,6 +185,8 @@ struct MenuCase {
     int checked_delay;  // index of the checked hint delay entry, -1 for none
 };
 
+void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.name; }
+
 class MenuStates : public GameScreenTest, public ::testing::WithParamInterface<MenuCase> {};
 
 TEST_P(MenuStates, FollowTheGameInForce) {
@@ -254,6 +256,8 @@ struct RestartCase {
     int index;
     int game_code, kind, way, hint_delay;
 };
+
+void PrintTo(const RestartCase& c, std::ostream* os) { *os << c.name; }
 
 class RestartingChoice : public GameScreenTest,
                          public ::testing::WithParamInterface<RestartCase> {};

@@ -106,12 +106,14 @@ private:
     // Combat.
     void hide_combat_labels();
     void combat_right_answer();
-    void combat_wrong_answer();
+    void combat_wrong_square(int square);  // 24..28
+    void combat_wrong_choice(int choice);  // 0..4
     void combat_feedback_tick();
 
     void open_help(int topic);
     void ask_quit_from_exit();
     double seconds_since_start() const;
+    int asked_column_index() const;  // 0..7
     bool start_button_showing() const { return controls_.start_label.visible; }
 
     SharedState& state_;

@@ -157,9 +157,14 @@ void GameScreen::present_problem() {
     }
 }
 
+int GameScreen::asked_column_index() const {
+    const int column = problem_.problem_column;
+    return column >= 1 && column <= table_columns ? column - 1 : 0;
+}
+
 void GameScreen::present_calculate_value() {
     GameScreenControls& c = controls_;
-    const int column = problem_.problem_column - 1;
+    const int column = asked_column_index();
     game_.problem_ready = true;
     // The player sees one x, one y and the unknown z.
     c.puzzle_square[0].caption = c.puzzle_square[column].caption;
@@ -194,7 +199,7 @@ void GameScreen::present_figure_formula() {
     GameScreenControls& c = controls_;
     for (int i = 0; i < square_count; ++i) show_square(i);
     for (Control& shape : c.xy_back_shape) shape.visible = true;
-    const int column = problem_.problem_column - 1;
+    const int column = asked_column_index();
     game_.problem_ready = true;
     Control& z_square = c.puzzle_square[column + 16];
     z_square.fore = black;
@@ -305,7 +310,7 @@ void GameScreen::answer_square_click(int index) {
         return;
     }
 
-    if (state_.combat_game) combat_wrong_answer();
+    if (state_.combat_game) combat_wrong_square(index);
     wrong_answer_score();
     Control& cross = c.Big_red_X[index - 23];
     cross.left = square.left;
@@ -373,7 +378,7 @@ void GameScreen::choice_click(int index) {
     if (state_.combat_game) {
         box.enabled = false;
         c.function_choice_label[index].fore = light_grey;
-        combat_wrong_answer();
+        combat_wrong_choice(index);
         wrong_answer_score();
         return;
     }
