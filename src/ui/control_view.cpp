@@ -1,0 +1,124 @@
+#include "control_view.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "qt_platform.h"
+
+namespace varodex::ui {
+
+QColor to_qcolor(Colour colour) { return QColor(colour.red, colour.green, colour.blue); }
+
+const QCursor& hand_cursor() {
+    static const QCursor cursor = [] {
+        QSvgRenderer renderer(QStringLiteral(":/images/hand_icon_image.svg"));
+        QPixmap pixmap(32, 32);
+        pixmap.fill(Qt::transparent);
+        if (!renderer.isValid()) return QCursor(Qt::PointingHandCursor);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        return QCursor(pixmap, 12, 1);
+    }();
+    return cursor;
+}
+
+QCursor cursor_for(Pointer pointer) {
+    switch (pointer) {
+        case Pointer::hand: return hand_cursor();
+        case Pointer::no_drop: return QCursor(Qt::ForbiddenCursor);
+        case Pointer::busy: return QCursor(Qt::WaitCursor);
+        case Pointer::normal: break;
+    }
+    return QCursor(Qt::ArrowCursor);
+}
+
+namespace {
+
+void set_caption(QWidget* widget, const std::string& caption) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(qs(caption));
+        if (label->width() == 0 || label->property("autosize").toBool()) label->adjustSize();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(qs(caption));
+    }
+}
+
+void set_colours(QWidget* widget, const Control& c) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, to_qcolor(c.fore));
+    palette.setColor(QPalette::Text, to_qcolor(c.fore));
+    palette.setColor(QPalette::ButtonText, to_qcolor(c.fore));
+    palette.setColor(QPalette::Window, to_qcolor(c.back));
+    palette.setColor(QPalette::Button, to_qcolor(c.back));
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+void apply_control(QWidget* widget, const Control& now, const Control* before) {
+    const bool all = before == nullptr;
+    if (all || before->caption != now.caption) set_caption(widget, now.caption);
+    if (all || before->fore != now.fore || before->back != now.back) set_colours(widget, now);
+    if (all || before->font_size != now.font_size) {
+        if (now.font_size > 0) {
+            QFont font = widget->font();
+            font.setPointSizeF(now.font_size);
+            widget->setFont(font);
+            if (widget->property("autosize").toBool()) widget->adjustSize();
+        }
+    }
+    if (all || before->left != now.left || before->top != now.top ||
+        before->width != now.width || before->height != now.height) {
+        if (now.width > 0 && now.height > 0 && !widget->property("autosize").toBool()) {
+            widget->setGeometry(now.left, now.top, now.width, now.height);
+        } else {
+            widget->move(now.left, now.top);
+        }
+    }
+    if (all || before->enabled != now.enabled) widget->setEnabled(now.enabled);
+    if (all || before->checked != now.checked) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            if (button->isCheckable()) button->setChecked(now.checked);
+        }
+    }
+    if (all || before->pointer != now.pointer) widget->setCursor(cursor_for(now.pointer));
+    if (all || before->visible != now.visible) widget->setVisible(now.visible);
+}
+
+namespace {
+
+void add_entries(QMenu* menu, QMenuBar* bar, const std::vector<MenuEntry>& entries,
+                 const std::function<void(const std::string&, int)>& clicked) {
+    for (const MenuEntry& entry : entries) {
+        // Captions may hold a literal "&"; double it so Qt shows it instead of a shortcut.
+        QString caption = qs(entry.caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        if (!entry.children.empty()) {
+            QMenu* sub = menu ? menu->addMenu(caption) : bar->addMenu(caption);
+            sub->setEnabled(entry.enabled);
+            add_entries(sub, nullptr, entry.children, clicked);
+            continue;
+        }
+        QAction* action = menu ? menu->addAction(caption) : bar->addAction(caption);
+        action->setEnabled(entry.enabled);
+        action->setCheckable(entry.checked);
+        action->setChecked(entry.checked);
+        const std::string name = entry.name;
+        const int index = entry.index;
+        QObject::connect(action, &QAction::triggered, action,
+                         [clicked, name, index] { clicked(name, index); });
+    }
+}
+
+}  // namespace
+
+void build_menu_bar(QMenuBar* bar, const std::vector<MenuEntry>& entries,
+                    const std::function<void(const std::string&, int)>& clicked) {
+    bar->clear();
+    add_entries(nullptr, bar, entries, clicked);
+}
+
+}  // namespace varodex::ui
