@@ -19,7 +19,9 @@ struct ScoreCase {
     int points;
 };
 
-void PrintTo(const ScoreCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ScoreCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ProblemScore : public GameScreenTest, public ::testing::WithParamInterface<ScoreCase> {};
 
@@ -52,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         ScoreCase{"CalculateValueAfter20s", 101, calculate_value_way, 30, 20, true, 100},
         ScoreCase{"CalculateValueLate", 101, calculate_value_way, 30, 45, true, 100},
         ScoreCase{"ChooseFormulaAt5s", 203, choose_formula_way, 30, 5, true, 124},
-        ScoreCase{"FigureFormulaAt30sNoHint", 101, figure_formula_way, no_hint_delay, 30, true, 114},
+        ScoreCase{"FigureFormulaAt30sNoHint", 101, figure_formula_way, no_hint_delay, 30, true,
+                  114},
         ScoreCase{"FigureFormulaAt30sAfterAHint", 101, figure_formula_way, 10, 30, true, 100},
         ScoreCase{"WrongAnswerEarly", 101, calculate_value_way, 30, 1, false, -20},
         ScoreCase{"WrongFormula", 203, choose_formula_way, 30, 3, false, -20},
@@ -225,7 +228,8 @@ TEST_F(Play, AWrongFormulaStaysGreyUntilTheRightOneIsShown) {
         EXPECT_TRUE(c.function_choice_command[i].visible && c.function_choice_command[i].enabled);
         EXPECT_EQ(c.function_choice_label[i].caption, next.choice_texts[i]);
     }
-    EXPECT_EQ(c.instruction_label.caption, "Click on the correct answer from the checkboxes below.");
+    EXPECT_EQ(c.instruction_label.caption,
+              "Click on the correct answer from the checkboxes below.");
     for (int i = 0; i < first_answer_square; ++i) EXPECT_TRUE(c.puzzle_square[i].visible);
     EXPECT_FALSE(c.puzzle_square[24].visible);
 
@@ -377,8 +381,8 @@ TEST_F(Play, HintsComeJustAfterEachMultipleOfTheDelay) {
         const char* shown;  // null while no hint is up
         int beeps;
     };
-    const Step steps[] = {{10.0, nullptr, 0}, {10.05, "first", 1}, {20.0, "first", 1},
-                          {20.05, "first", 1}, {30.0, "first", 1}, {30.05, "third", 2},
+    const Step steps[] = {{10.0, nullptr, 0},   {10.05, "first", 1}, {20.0, "first", 1},
+                          {20.05, "first", 1},  {30.0, "first", 1},  {30.05, "third", 2},
                           {40.05, "fourth", 3}, {90, "fourth", 3}};
     for (const Step& s : steps) {
         game_tick_at(s.t);
@@ -404,7 +408,8 @@ TEST_F(Play, CalculateValueAndNoHintNeverShowAHint) {
         for (double t : {6.0, 11.0, 16.0, 21.0, 300.0}) game_tick_at(t);
         EXPECT_EQ(sounds.beeps, 0);
         EXPECT_EQ(controls().formula_label.visible, way == calculate_value_way);
-        EXPECT_EQ(controls().formula_label.caption, way == calculate_value_way ? next.formula_text : "");
+        EXPECT_EQ(controls().formula_label.caption,
+                  way == calculate_value_way ? next.formula_text : "");
     }
 }
 
@@ -416,6 +421,68 @@ TEST_F(Play, SilentWithSoundOff) {
     screen->answer_square_click(24);
     EXPECT_TRUE(sounds.played.empty());
     EXPECT_EQ(sounds.beeps, 0);
+}
+
+TEST_F(Play, WholeGamesWithTheRealGenerator) {
+    const int codes[] = {101, 109, 121, 202, 208, 215, 222};
+    for (int code : codes) {
+        for (int way = 0; way <= figure_formula_way; ++way) {
+            if (way == choose_formula_way && code < 203) continue;
+            SCOPED_TRACE(::testing::Message() << "code " << code << " way " << way);
+            SharedState played;
+            played.game_code = code;
+            played.way_to_play = way;
+            played.hint_delay = no_hint_delay;
+            SeededRandom chance(static_cast<unsigned long long>(code * 10 + way));
+            RecordsRecorder written;
+            GameScreen game(played, {clock, chance, sounds, dialogs, windows, written});
+            for (int n = 1; n <= 10; ++n) {
+                game.new_problem();
+                clock.advance(0.1);
+                game.game_timer_tick();
+                const GameScreenControls& c = game.controls();
+                if (way == choose_formula_way) {
+                    int right = -1;
+                    for (int i = 0; i < choice_count; ++i) {
+                        if (c.function_choice_label[i].caption ==
+                            game.problem().correct_choice_text) {
+                            right = i;
+                        }
+                    }
+                    ASSERT_NE(right, -1) << n;
+                    game.choice_click(right);
+                } else {
+                    int right = -1;
+                    for (int i = first_answer_square; i <= last_answer_square; ++i) {
+                        if (c.puzzle_square[i].caption ==
+                            std::to_string(game.problem().correct_answer)) {
+                            right = i;
+                        }
+                    }
+                    ASSERT_NE(right, -1) << n;
+                    game.answer_square_click(right);
+                }
+                EXPECT_TRUE(c.correct_image.visible) << n;
+                clock.advance(0.1);
+                game.game_timer_tick();
+                for (int i = 0; i < 11; ++i) game.feedback_timer_tick();
+            }
+            EXPECT_EQ(game.controls().start_label.caption, "show scores");
+            EXPECT_GT(played.final_score, 1000);
+            EXPECT_EQ(written.appended.size(), 1u);
+        }
+    }
+}
+
+TEST_F(Play, TheFirstProblemOfANewPlayerShowsTheFunctionOneTip) {
+    GameScreen game(state, ports());
+    game.new_problem();
+    EXPECT_TRUE(game.controls().initial_instructions_textbox[0].visible);
+    EXPECT_FALSE(state.new_player);
+    clock.advance(0.1);
+    game.game_timer_tick();
+    game.answer_square_click(24);
+    EXPECT_FALSE(game.controls().initial_instructions_textbox[0].visible);
 }
 
 TEST_F(Play, ATickThatChangesNothingLeavesTheRevision) {

@@ -37,7 +37,7 @@ inline Problem maximum_problem(int column = 4) {
 }
 
 class GameScreenTest : public ::testing::Test {
-protected:
+  protected:
     GameScreenTest() { windows.open = {WindowKind::game_screen}; }
 
     GameScreenPorts ports() { return {clock, random, sounds, dialogs, windows, records}; }

@@ -147,11 +147,11 @@ TEST_F(Screen, MenuBarHasEveryEntryInOrder) {
     EXPECT_EQ(captions(bar[4].children),
               (std::vector<std::string>{"Instructions", " General Description", "Scoring",
                                         "Combat! Game Instructions", "Browsing (recommended)",
-                                        "What is algebra?", "Why Play?",
-                                        "Game Tips and Strategies", "Glossary", "About Varodex"}));
-    EXPECT_EQ(captions(bar[2].children),
-              (std::vector<std::string>{"Ten Problem Game", "Time Trial Game",
-                                        "Combat! Varodex Game"}));
+                                        "What is algebra?", "Why Play?", "Game Tips and Strategies",
+                                        "Glossary", "About Varodex"}));
+    EXPECT_EQ(
+        captions(bar[2].children),
+        (std::vector<std::string>{"Ten Problem Game", "Time Trial Game", "Combat! Varodex Game"}));
     const MenuEntry& levels = bar[0].children[0];
     ASSERT_EQ(levels.children.size(), 21u);
     EXPECT_EQ(levels.children[0].caption, "Level 1  either of two functions");
@@ -185,7 +185,9 @@ struct MenuCase {
     int checked_delay;  // index of the checked hint delay entry, -1 for none
 };
 
-void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MenuCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class MenuStates : public GameScreenTest, public ::testing::WithParamInterface<MenuCase> {};
 
@@ -225,11 +227,13 @@ TEST_P(MenuStates, FollowTheGameInForce) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, MenuStates,
     ::testing::Values(
-        MenuCase{"PracticeCalculate", 101, ten_problem_kind, 0, 30, false, true, true, false, true, 5},
-        MenuCase{"LastPracticeFunction", 121, ten_problem_kind, 2, 5, false, true, true, true, true, 0},
+        MenuCase{"PracticeCalculate", 101, ten_problem_kind, 0, 30, false, true, true, false, true,
+                 5},
+        MenuCase{"LastPracticeFunction", 121, ten_problem_kind, 2, 5, false, true, true, true, true,
+                 0},
         MenuCase{"LevelOne", 202, ten_problem_kind, 0, 60, false, true, true, false, true, 11},
-        MenuCase{"ChooseFormulaAtLevelTwo", 203, ten_problem_kind, 1, 30, true, false, false,
-                 false, true, 5},
+        MenuCase{"ChooseFormulaAtLevelTwo", 203, ten_problem_kind, 1, 30, true, false, false, false,
+                 true, 5},
         MenuCase{"FigureFormulaNoHint", 210, ten_problem_kind, 2, 1000, true, true, true, true,
                  true, 12},
         MenuCase{"TimeTrialRaisesTheDelay", 205, time_trial_kind, 2, 10, true, true, true, true,
@@ -257,7 +261,9 @@ struct RestartCase {
     int game_code, kind, way, hint_delay;
 };
 
-void PrintTo(const RestartCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RestartCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RestartingChoice : public GameScreenTest,
                          public ::testing::WithParamInterface<RestartCase> {};
@@ -292,20 +298,20 @@ TEST_P(RestartingChoice, DiscardsTheGameWithoutARecordOrAQuestion) {
     EXPECT_FALSE(controls().Problem_number_label.visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Choices, RestartingChoice,
-    ::testing::Values(RestartCase{"hint_delay_menu", 12, 205, 1, 2, 1000},
-                      RestartCase{"hint_delay_menu", 5, 205, 1, 2, 30},
-                      RestartCase{"levelxy_menu", 21, 222, 1, 2, 30},
-                      RestartCase{"functionxy_menu", 6, 107, 1, 2, 30},
-                      RestartCase{"ways_play_menu", 2, 205, 1, 2, 30},
-                      RestartCase{"ways_play_menu", 1, 205, 1, 1, 30},
-                      RestartCase{"Time_Trial_Menu", -1, 205, 2, 2, 30},
-                      RestartCase{"combat_menu", -1, 205, 3, 2, 30},
-                      RestartCase{"Ten_Problem_Game_Menu", -1, 205, 1, 2, 30}),
-    [](const auto& info) {
-        return std::string(info.param.name) + std::to_string(info.param.index + 1);
-    });
+INSTANTIATE_TEST_SUITE_P(Choices, RestartingChoice,
+                         ::testing::Values(RestartCase{"hint_delay_menu", 12, 205, 1, 2, 1000},
+                                           RestartCase{"hint_delay_menu", 5, 205, 1, 2, 30},
+                                           RestartCase{"levelxy_menu", 21, 222, 1, 2, 30},
+                                           RestartCase{"functionxy_menu", 6, 107, 1, 2, 30},
+                                           RestartCase{"ways_play_menu", 2, 205, 1, 2, 30},
+                                           RestartCase{"ways_play_menu", 1, 205, 1, 1, 30},
+                                           RestartCase{"Time_Trial_Menu", -1, 205, 2, 2, 30},
+                                           RestartCase{"combat_menu", -1, 205, 3, 2, 30},
+                                           RestartCase{"Ten_Problem_Game_Menu", -1, 205, 1, 2, 30}),
+                         [](const auto& info) {
+                             return std::string(info.param.name) +
+                                    std::to_string(info.param.index + 1);
+                         });
 
 TEST_F(Screen, DisabledEntriesTakeNoClick) {
     state.game_code = 203;
@@ -385,9 +391,10 @@ TEST_F(Screen, ExitAsksOnce) {
 
 TEST_F(Screen, HelpEntriesOpenTheirTopicBesideTheGame) {
     const std::pair<const char*, int> topics[] = {
-        {"beginners_menu", 1},  {"instructions_menu", 16}, {"scoring_menu", 17},
-        {"combat_game_instructions_menu", 21}, {"browsing_menu", 7}, {"alg_menu", 12},
-        {"why_play_menu", 18},  {"suggestions_menu", 20}};
+        {"beginners_menu", 1}, {"instructions_menu", 16},
+        {"scoring_menu", 17},  {"combat_game_instructions_menu", 21},
+        {"browsing_menu", 7},  {"alg_menu", 12},
+        {"why_play_menu", 18}, {"suggestions_menu", 20}};
     open();
     for (auto [name, topic] : topics) {
         screen->menu_click(name);

@@ -9,15 +9,12 @@
 namespace varodex::testing {
 
 class RecordsRecorder : public PlayerRecords {
-public:
+  public:
     RecordsProblem ensure_records_file() override { return {}; }
     RecordsProblem read_player_names(SharedState&) override { return {}; }
-    RecordsProblem restore_player_settings(SharedState&, const std::string&) override {
-        return {};
-    }
+    RecordsProblem restore_player_settings(SharedState&, const std::string&) override { return {}; }
 
-    RecordsProblem append_game_record(const SharedState& state,
-                                      const std::string& today) override {
+    RecordsProblem append_game_record(const SharedState& state, const std::string& today) override {
         appended.push_back({state.player_name, today, state.game_code, state.time_trial_game,
                             state.final_score, state.hint_delay, state.way_to_play});
         return {failure};

@@ -12,7 +12,9 @@ namespace {
 constexpr int start_press_reach = 40;
 constexpr int square_press_reach = 44;
 
-bool outside(int x, int y, int reach) { return x < 0 || x > reach || y < 0 || y > reach; }
+bool outside(int x, int y, int reach) {
+    return x < 0 || x > reach || y < 0 || y > reach;
+}
 
 // A menu entry is clickable when it and every menu above it are enabled.
 const MenuEntry* find_clickable(const std::vector<MenuEntry>& entries, const std::string& name,
@@ -165,7 +167,8 @@ void GameScreen::place_answer_rows() {
         answer_row = 186;
     }
     if (state_.way_to_play == choose_formula_way) c.correct_image.top = 200;
-    for (int i = first_answer_square; i <= last_answer_square; ++i) c.puzzle_square[i].top = answer_row;
+    for (int i = first_answer_square; i <= last_answer_square; ++i)
+        c.puzzle_square[i].top = answer_row;
     c.equal_sign_label.top = answer_row;
     c.Q_label.top = answer_row;
     c.incorrect_image.top =
@@ -288,7 +291,9 @@ void GameScreen::square_mouse_move(int index, int x, int y) {
     if (outside(x, y, square_press_reach)) controls_.puzzle_square_yellow.visible = false;
 }
 
-void GameScreen::player_label_click() { sound_.beep(); }
+void GameScreen::player_label_click() {
+    sound_.beep();
+}
 
 double GameScreen::seconds_since_start() const {
     return ports_.clock.now_seconds() - game_.problem_start_time;

@@ -38,7 +38,7 @@ using ProblemMaker = std::function<Problem(SharedState&, Random&)>;
 // A restart or a hand-over closes the game screen through the WindowHost from inside one of
 // these methods; the host must let the method return before it destroys the presenter.
 class GameScreen {
-public:
+  public:
     GameScreen(SharedState& state, GameScreenPorts ports,
                ProblemMaker make_problem = generate_problem);
 
@@ -73,7 +73,7 @@ public:
     void restart_game_screen();
     void show_solution_steps();
 
-private:
+  private:
     // Opening steps.
     void place_combat_labels();
     void place_answer_rows();

@@ -31,8 +31,8 @@ Control label(std::string caption, Control c, Colour fore, Colour back = white) 
 
 // Design places of the 29 squares.
 constexpr std::array<std::array<int, 2>, square_count> square_places = {{
-    {125, 32}, {189, 33}, {253, 32}, {317, 33}, {381, 32}, {445, 33}, {509, 34}, {573, 34},
-    {124, 71}, {189, 71}, {253, 71}, {317, 72}, {381, 71}, {445, 72}, {509, 72}, {573, 73},
+    {125, 32},  {189, 33},  {253, 32},  {317, 33},  {381, 32},  {445, 33},  {509, 34},  {573, 34},
+    {124, 71},  {189, 71},  {253, 71},  {317, 72},  {381, 71},  {445, 72},  {509, 72},  {573, 73},
     {125, 115}, {189, 115}, {253, 115}, {317, 115}, {381, 115}, {445, 115}, {509, 115}, {573, 115},
     {269, 166}, {334, 166}, {401, 166}, {467, 166}, {537, 166},
 }};
@@ -129,9 +129,9 @@ void design_chalk_board(GameScreenControls& c) {
     c.solutions_label = label("SOLUTIONS", place(0, 0), white, black);
     for (int i = 0; i < 4; ++i) {
         const int top = i % 2 == 0 ? 89 : 130;
-        for (auto* row : {&c.first_chalk_board_number, &c.chalk_board_operation,
-                          &c.second_chalk_board_number, &c.chalk_board_equal_sign,
-                          &c.chalk_board_answer}) {
+        for (auto* row :
+             {&c.first_chalk_board_number, &c.chalk_board_operation, &c.second_chalk_board_number,
+              &c.chalk_board_equal_sign, &c.chalk_board_answer}) {
             (*row)[i] = hidden(label("", place(0, top), white, black));
         }
     }
@@ -169,7 +169,8 @@ GameScreenControls designed_game_screen_controls() {
     for (Control& step : c.correct_step_label) step = hidden(label("", place(0, 0), red));
     design_combat(c);
     for (int box = 0; box < 3; ++box) {
-        c.initial_instructions_textbox[box] = hidden(label(first_visit_text(box), place(0, 0), black));
+        c.initial_instructions_textbox[box] =
+            hidden(label(first_visit_text(box), place(0, 0), black));
     }
     c.hand_icon_image = hidden(place(103, 296, 32, 32));
     c.always_black_background = hidden(place(8, 295, 45, 45));

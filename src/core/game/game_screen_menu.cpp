@@ -55,19 +55,19 @@ MenuEntry settings_submenu() {
     for (int i = 0; i < hint_delay_entry_count; ++i) {
         delays.push_back(entry("hint_delay_menu", hint_delay_menu_caption(i), i));
     }
-    return entry("settings_menu", "Settings", -1,
-                 {entry("sound_menu", "Sound", -1,
-                        {entry("sound_control_menu", "On", 0),
-                         entry("sound_control_menu", "Off", 1)}),
-                  entry("hint_delay_list", "Hint Delay", -1, std::move(delays))});
+    return entry(
+        "settings_menu", "Settings", -1,
+        {entry("sound_menu", "Sound", -1,
+               {entry("sound_control_menu", "On", 0), entry("sound_control_menu", "Off", 1)}),
+         entry("hint_delay_list", "Hint Delay", -1, std::move(delays))});
 }
 
 MenuEntry help_submenu() {
     std::vector<MenuEntry> items;
     for (const HelpEntry& help : help_entries) items.push_back(entry(help.name, help.caption));
-    items.push_back(entry("glossary_menu", "Glossary", -1,
-                          {entry("def_menu", "Absolute Value", 0),
-                           entry("def_menu", "Drop Remainder", 1)}));
+    items.push_back(
+        entry("glossary_menu", "Glossary", -1,
+              {entry("def_menu", "Absolute Value", 0), entry("def_menu", "Drop Remainder", 1)}));
     items.push_back(entry("about_menu", "About Varodex"));
     return entry("help_menu", "Help", -1, std::move(items));
 }
@@ -80,11 +80,11 @@ MenuEntry& at(std::vector<MenuEntry>& bar, const std::string& name, int index = 
 
 std::string level_menu_caption(int level) {
     static const std::array<std::string, 10> first_ten = {
-        "Level 1  either of two functions",  "Level 2  any of three functions",
-        "Level 3  any of four functions",    "Level 4  any of five functions",
-        "Level 5 - any of six functions",    "Level 6-  any of seven functions",
-        "Level 7 - any of eight functions",  "Level 8 -  any of nine functions",
-        "Level 9 - any of ten functions",    "Level 10 - any of 11 functions",
+        "Level 1  either of two functions", "Level 2  any of three functions",
+        "Level 3  any of four functions",   "Level 4  any of five functions",
+        "Level 5 - any of six functions",   "Level 6-  any of seven functions",
+        "Level 7 - any of eight functions", "Level 8 -  any of nine functions",
+        "Level 9 - any of ten functions",   "Level 10 - any of 11 functions",
     };
     if (level >= 1 && level <= 10) return first_ten[static_cast<std::size_t>(level - 1)];
     if (level == algebra_level_count) return "Level 21 - Savantor! More Parameters";
@@ -117,7 +117,9 @@ std::vector<MenuEntry> game_screen_menu_bar() {
                   {entry("Ten_Problem_Game_Menu", "Ten Problem Game"),
                    entry("Time_Trial_Menu", "Time Trial Game"),
                    entry("combat_menu", "Combat! Varodex Game")}),
-            settings_submenu(), help_submenu(), entry("exit_menu", "Exit")};
+            settings_submenu(),
+            help_submenu(),
+            entry("exit_menu", "Exit")};
 }
 
 void enable_way_entries(std::vector<MenuEntry>& bar, const SharedState& state) {

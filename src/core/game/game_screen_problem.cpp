@@ -95,8 +95,8 @@ void GameScreen::reset_problem_screen() {
     for (Control& step : c.correct_step_label) step.visible = false;
     c.combat_answer_explanation.visible = false;
     hide_combat_labels();
-    for (Control* player : {&c.p_player_label, &c.q_player_label, &c.p_player_score_label,
-                            &c.q_player_score_label}) {
+    for (Control* player :
+         {&c.p_player_label, &c.q_player_label, &c.p_player_score_label, &c.q_player_score_label}) {
         player->back = black;
     }
     game_.p_buzzed = false;
@@ -111,8 +111,8 @@ void GameScreen::hide_combat_labels() {
     GameScreenControls& c = controls_;
     for (Control* label :
          {&c.p_player_label, &c.q_player_label, &c.p_player_score_label, &c.q_player_score_label,
-          &c.p_combat_instructions_label, &c.q_combat_instructions_label,
-          &c.p_player_border_shape, &c.q_player_border_shape}) {
+          &c.p_combat_instructions_label, &c.q_combat_instructions_label, &c.p_player_border_shape,
+          &c.q_player_border_shape}) {
         label->visible = false;
     }
 }
@@ -145,9 +145,15 @@ void GameScreen::present_problem() {
     if (problem_.show_figure_formula_tip) c.initial_instructions_textbox[1].visible = true;
 
     switch (state_.way_to_play) {
-        case choose_formula_way: present_choose_formula(); break;
-        case figure_formula_way: present_figure_formula(); break;
-        default: present_calculate_value(); break;
+        case choose_formula_way:
+            present_choose_formula();
+            break;
+        case figure_formula_way:
+            present_figure_formula();
+            break;
+        default:
+            present_calculate_value();
+            break;
     }
     if (state_.way_to_play != choose_formula_way) {
         for (int p = 0; p < answer_count; ++p) {

@@ -60,10 +60,12 @@ const std::string welcome_text =
     "its rules under the Help menu.  Have fun!\r\n";
 
 const std::array<const std::string*, 3> boxes = {&function_one_tip, &figure_formula_tip,
-                                                  &welcome_text};
+                                                 &welcome_text};
 
 }  // namespace
 
-const std::string& first_visit_text(int box) { return *boxes.at(static_cast<std::size_t>(box)); }
+const std::string& first_visit_text(int box) {
+    return *boxes.at(static_cast<std::size_t>(box));
+}
 
 }  // namespace varodex

@@ -14,7 +14,9 @@ namespace varodex {
 
 namespace {
 
-int floor_seconds(double seconds) { return static_cast<int>(std::floor(seconds)); }
+int floor_seconds(double seconds) {
+    return static_cast<int>(std::floor(seconds));
+}
 
 int floor_div(int numerator, int divisor) {
     return static_cast<int>(std::floor(static_cast<double>(numerator) / divisor));
@@ -97,7 +99,8 @@ void GameScreen::end_problem() {
         c.puzzle_square[i].pointer = Pointer::no_drop;
     }
     if (!state_.combat_game) {
-        c.total_game_score_label.caption = "Total Score " + signed_blank_number_text(game_.total_score);
+        c.total_game_score_label.caption =
+            "Total Score " + signed_blank_number_text(game_.total_score);
     }
     if (state_.game_kind == ten_problem_kind) {
         c.average_score_label.caption =
@@ -167,9 +170,9 @@ void GameScreen::feedback_timer_tick() {
     if (c.correct_image.visible && !c.chalk_board.visible) {
         if (++game_.feedback_ticks > 10) {
             c.correct_image.visible = false;
-            for (Control* label : {&c.p_player_label, &c.q_player_label, &c.p_player_score_label,
-                                   &c.q_player_score_label, &c.p_player_border_shape,
-                                   &c.q_player_border_shape}) {
+            for (Control* label :
+                 {&c.p_player_label, &c.q_player_label, &c.p_player_score_label,
+                  &c.q_player_score_label, &c.p_player_border_shape, &c.q_player_border_shape}) {
                 label->visible = false;
             }
             show_solution_steps();
