@@ -216,6 +216,11 @@ TEST_F(Play, AWrongAnswerMarksItAndFramesTheRightOne) {
     tick();
     EXPECT_FALSE(c.incorrect_image.visible);
     EXPECT_TRUE(c.correct_step_label[0].visible);
+
+    // The next problem starts without the marks.
+    screen->new_problem();
+    EXPECT_FALSE(c.puzzle_square_yellow_combat.visible);
+    EXPECT_FALSE(c.Big_red_X[wrong - 23].visible);
 }
 
 TEST_F(Play, AWrongFormulaStaysGreyUntilTheRightOneIsShown) {

@@ -50,6 +50,9 @@ void GameScreen::new_problem() {
     // Undoes the highlighted column of the last problem.
     for (SquareBackdrop& backdrop : c.puzzle_square_background) backdrop.yellow = false;
     for (int n = c.Big_red_X.first(); n <= c.Big_red_X.last(); ++n) c.Big_red_X[n].visible = false;
+    // The frames would otherwise stay over a square of the new problem.
+    c.puzzle_square_yellow_combat.visible = false;
+    c.puzzle_square_yellow.visible = false;
     c.instruction_label.visible = false;
 
     ++game_.problem_number;
