@@ -139,8 +139,15 @@ PrintResult paint_lines(QPrinter& printer, const std::string& document_name,
 
 }  // namespace
 
+QString message_box_text(const std::string& text) {
+    QString result = qs(text);
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
+}
+
 DialogButton QtDialogs::show_message(const MessageBoxRequest& request) {
-    QMessageBox box(to_qt(request.icon), qs(request.title), qs(request.text),
+    QMessageBox box(to_qt(request.icon), qs(request.title), message_box_text(request.text),
                     to_qt(request.buttons), QApplication::activeWindow());
     box.setDefaultButton(to_qt(request.default_button));
     if (request.buttons != DialogButtons::ok) box.setEscapeButton(to_qt(request.default_button));

@@ -64,6 +64,10 @@ private:
     std::unique_ptr<QSoundEffect> player_;
 };
 
+// A message's text for a Qt message box: a carriage return alone, which Qt does not break
+// at, becomes a line feed, so a message of CR-separated lines shows every line.
+QString message_box_text(const std::string& text);
+
 // Message boxes parented to whichever window is active.
 class QtDialogs : public Dialogs {
 public:

@@ -1,0 +1,71 @@
+#include "startup_window.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+
+#include "qt_platform.h"
+
+namespace varodex::ui {
+
+namespace {
+
+QLabel* splash_label(QWidget* parent, const char* name, const Control& control, QFont font,
+                     Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    show_label(*label, control);
+    return label;
+}
+
+}  // namespace
+
+StartupWindow::StartupWindow(SharedState& state, Dialogs& dialogs, PlayerRecords& records,
+                             WindowHost& windows, DisplayScale scale, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      presenter_(state, dialogs, records, windows, scale) {
+    setObjectName(QStringLiteral("startup_form"));
+    setWindowTitle(QStringLiteral("Varodex"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
+    setFixedSize(client_width, client_height);
+
+    const StartupScreen& screen = presenter_.screen();
+    splash_label(this, "title_label", screen.title_label,
+                 design_font(QStringLiteral("Comic Sans MS"), 27.75), Qt::AlignCenter);
+    splash_label(this, "maker_label", screen.maker_label,
+                 design_font(QStringLiteral("Comic Sans MS"), 15.75),
+                 Qt::AlignLeft | Qt::AlignVCenter);
+    const QFont small = design_font(QStringLiteral("Comic Sans MS"), 9.75, true);
+    for (const Control& line : screen.left_line_label) {
+        splash_label(this, "left_line_label", line, small, Qt::AlignLeft | Qt::AlignTop);
+    }
+    for (const Control& line : screen.right_line_label) {
+        splash_label(this, "right_line_label", line, small, Qt::AlignLeft | Qt::AlignTop);
+    }
+    splash_label(this, "web_label", screen.web_label,
+                 design_font(QStringLiteral("Comic Sans MS"), 15.75, true), Qt::AlignCenter);
+
+    center_on_screen(*this);
+    if (presenter_.program_ended()) return;
+    timer_.setInterval(tick_milliseconds);
+    connect(&timer_, &QTimer::timeout, this, &StartupWindow::timer_tick);
+    timer_.start();
+}
+
+void StartupWindow::timer_tick() {
+    // Handing over may close and delete this window, so nothing of it is touched after that.
+    timer_.stop();
+    if (!presenter_.timer_tick()) timer_.start();
+}
+
+void StartupWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paint_picture(painter, rect(), QStringLiteral(":/images/startup_form.svg"),
+                  QColor(0x1B, 0x14, 0x64), QColor(0x5E, 0x1A, 0x8C));
+}
+
+}  // namespace varodex::ui
