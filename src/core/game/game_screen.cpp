@@ -2,6 +2,7 @@
 
 #include "game/game_screen_menu.h"
 #include "game/game_screen_texts.h"
+#include "shell/help_request.h"
 #include "state/number_text.h"
 
 namespace varodex {
@@ -215,7 +216,7 @@ void GameScreen::menu_click(const std::string& name, int index) {
         return;
     }
     if (const int topic = help_topic_of(name, index)) {
-        open_help(topic);
+        open_help_topic(state_, ports_.windows, topic);
         return;
     }
     if (name == "about_menu") {
@@ -244,12 +245,6 @@ void GameScreen::restart_game_screen() {
     WindowHost& windows = ports_.windows;
     windows.close_window(WindowKind::game_screen);
     windows.show_window(WindowKind::game_screen);
-}
-
-void GameScreen::open_help(int topic) {
-    state_.help_topic = topic;
-    if (ports_.windows.is_open(WindowKind::help)) ports_.windows.close_window(WindowKind::help);
-    ports_.windows.show_window(WindowKind::help);
 }
 
 bool GameScreen::close_requested() {

@@ -110,7 +110,6 @@ class GameScreen {
     void combat_wrong_choice(int choice);  // 0..4
     void combat_feedback_tick();
 
-    void open_help(int topic);
     void ask_quit_from_exit();
     double seconds_since_start() const;
     int asked_column_index() const;  // 0..7

@@ -38,7 +38,7 @@ constexpr std::array<HelpEntry, 8> help_entries = {{
 MenuEntry level_submenu() {
     std::vector<MenuEntry> levels;
     for (int i = 1; i <= algebra_level_count; ++i) {
-        levels.push_back(entry("levelxy_menu", level_menu_caption(i), i));
+        levels.push_back(entry("levelxy_menu", algebra_level_menu_caption(i), i));
     }
     std::vector<MenuEntry> functions;
     for (int i = 0; i < function_count; ++i) {
@@ -78,27 +78,6 @@ MenuEntry& at(std::vector<MenuEntry>& bar, const std::string& name, int index = 
 
 }  // namespace
 
-std::string level_menu_caption(int level) {
-    static const std::array<std::string, 10> first_ten = {
-        "Level 1  either of two functions", "Level 2  any of three functions",
-        "Level 3  any of four functions",   "Level 4  any of five functions",
-        "Level 5 - any of six functions",   "Level 6-  any of seven functions",
-        "Level 7 - any of eight functions", "Level 8 -  any of nine functions",
-        "Level 9 - any of ten functions",   "Level 10 - any of 11 functions",
-    };
-    if (level >= 1 && level <= 10) return first_ten[static_cast<std::size_t>(level - 1)];
-    if (level == algebra_level_count) return "Level 21 - Savantor! More Parameters";
-    return "Level " + std::to_string(level) + " -  any of " + std::to_string(level + 1) +
-           " functions";
-}
-
-std::string hint_delay_menu_caption(int menu_index) {
-    if (menu_index == 0) return "5  Seconds";
-    if (menu_index == 5) return "30 seconds";
-    if (menu_index == 12) return "No Hint";
-    return std::to_string(5 * (menu_index + 1)) + " Seconds";
-}
-
 int help_topic_of(const std::string& entry_name, int index) {
     for (const HelpEntry& help : help_entries) {
         if (entry_name == help.name) return help.topic;
@@ -110,13 +89,13 @@ int help_topic_of(const std::string& entry_name, int index) {
 std::vector<MenuEntry> game_screen_menu_bar() {
     return {level_submenu(),
             entry("ways_menu", "Ways To Play", -1,
-                  {entry("ways_play_menu", "Calculate Value", 0),
-                   entry("ways_play_menu", "Choose Formula", 1),
-                   entry("ways_play_menu", "Figure Formula and Calculate", 2)}),
+                  {entry("ways_play_menu", way_to_play_menu_caption(0), 0),
+                   entry("ways_play_menu", way_to_play_menu_caption(1), 1),
+                   entry("ways_play_menu", way_to_play_menu_caption(2), 2)}),
             entry("Options_menu", "Options", -1,
-                  {entry("Ten_Problem_Game_Menu", "Ten Problem Game"),
-                   entry("Time_Trial_Menu", "Time Trial Game"),
-                   entry("combat_menu", "Combat! Varodex Game")}),
+                  {entry("Ten_Problem_Game_Menu", game_kind_menu_caption(ten_problem_kind)),
+                   entry("Time_Trial_Menu", game_kind_menu_caption(time_trial_kind)),
+                   entry("combat_menu", game_kind_menu_caption(combat_kind))}),
             settings_submenu(),
             help_submenu(),
             entry("exit_menu", "Exit")};

@@ -6,18 +6,10 @@
 #include <vector>
 
 #include "screen/menu.h"
+#include "state/menu_captions.h"
 #include "state/shared_state.h"
 
 namespace varodex {
-
-inline constexpr int algebra_level_count = 21;
-inline constexpr int hint_delay_entry_count = 13;
-
-// "Level 1  either of two functions" .. "Level 21 - Savantor! More Parameters" (level 1..21).
-std::string level_menu_caption(int level);
-
-// "5  Seconds" .. "60 Seconds", "No Hint" (menu index 0..12).
-std::string hint_delay_menu_caption(int menu_index);
 
 // The help topic a Help entry opens; 0 for an entry that opens no topic.
 int help_topic_of(const std::string& entry_name, int index);
