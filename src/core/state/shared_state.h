@@ -46,6 +46,8 @@ struct SharedState {
     bool figure_formula_played = false;
     int final_score = 0;
     int help_topic = 0;
+    // Set by "Play Again": the fresh game screen starts its first problem as it opens.
+    bool start_first_problem = false;
 
     // Derived each time the game screen opens.
     int time_trial_limit = 0;

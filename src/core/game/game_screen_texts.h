@@ -1,0 +1,38 @@
+// The fixed texts the game screen shows.
+#pragma once
+
+#include <string>
+
+namespace varodex {
+
+// Captions of the start button.
+inline const std::string start_caption = "start";
+inline const std::string next_problem_caption = "Next Problem";
+inline const std::string play_again_caption = "Play Again";
+inline const std::string show_scores_caption = "show scores";
+
+// The instruction line.
+inline const std::string click_purple_squares_text =
+    "Click on the correct answer from the purple squares below.";
+inline const std::string click_checkboxes_text =
+    "Click on the correct answer from the checkboxes below.";
+inline const std::string next_problem_instruction = "Please click on next problem button.";
+inline const std::string show_scores_instruction =
+    "Now click on the show scores button to see your results.";
+inline const std::string play_again_instruction =
+    "Click on the Play Again button to start another game.";
+
+inline const std::string skip_problem_caption = "Skip Problem";
+inline const std::string wrong_answer_text = "Sorry, you are wrong.  The correct answer is 18.";
+inline const std::string combat_answer_explanation_text =
+    "The correct answer is shown above.  Please click on the next problem button.";
+inline const std::string p_combat_instructions_text =
+    "P Player - if you see the answer, press the \"P\" key. ";
+inline const std::string q_combat_instructions_text =
+    "Q Player - if you see the answer, press the \"Q\" key. ";
+
+// The three first-visit boxes: the Function One tip, the Figure Formula tip and the
+// welcome text. Lines end with a carriage return and a line feed.
+const std::string& first_visit_text(int box);
+
+}  // namespace varodex
