@@ -168,10 +168,8 @@ GameScreenControls designed_game_screen_controls() {
     design_chalk_board(c);
     for (Control& step : c.correct_step_label) step = hidden(label("", place(0, 0), red));
     design_combat(c);
-    for (int box = 0; box < 3; ++box) {
-        c.initial_instructions_textbox[box] =
-            hidden(label(first_visit_text(box), place(0, 0), black));
-    }
+    // Their texts are stored with the help texts; the view loads them.
+    for (Control& box : c.initial_instructions_textbox) box = hidden(label("", place(0, 0), black));
     c.hand_icon_image = hidden(place(103, 296, 32, 32));
     c.always_black_background = hidden(place(8, 295, 45, 45));
     return c;

@@ -31,8 +31,5 @@ inline const std::string p_combat_instructions_text =
 inline const std::string q_combat_instructions_text =
     "Q Player - if you see the answer, press the \"Q\" key. ";
 
-// The three first-visit boxes: the Function One tip, the Figure Formula tip and the
-// welcome text. Lines end with a carriage return and a line feed.
-const std::string& first_visit_text(int box);
 
 }  // namespace varodex
