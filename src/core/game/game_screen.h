@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,19 @@ class GameScreen {
     void combat_wrong_square(int square);  // 24..28
     void combat_wrong_choice(int choice);  // 0..4
     void combat_feedback_tick();
+    void buzz_in(CombatPlayer who);
+    std::optional<CombatPlayer> answering_player() const;
+    void write_combat_score(CombatPlayer who);
+    void lose_turn(CombatPlayer who);
+    void open_steal_window(CombatPlayer thief);
+    void combat_wrong_answer(int square);  // -1 for a formula box
+    void close_combat_answers();
+    void retire_waiting_players();
+    void hide_player_labels();
+    void end_combat_problem(const std::string& instruction);
+    void reveal_combat_answer();
+    void steal_window_tick();
+    void answer_limit_tick();
 
     void ask_quit_from_exit();
     double seconds_since_start() const;

@@ -357,6 +357,11 @@ void GameScreen::choice_click(int index) {
     Control& box = c.function_choice_command[index];
     if (!box.visible || !box.enabled) return;
     if (!game_.problem_ready || start_button_showing()) return;
+    // Between a wrong formula and the steal nobody is answering: the boxes take no answer.
+    if (state_.combat_game && !answering_player()) {
+        sound_.beep();
+        return;
+    }
     box.checked = !box.checked;
     sound_.play_click_sound();
 
@@ -401,41 +406,6 @@ void GameScreen::choice_click(int index) {
     c.Y_label.visible = false;
     c.instruction_label.caption = next_problem_instruction;
     show_start_button(next_problem_caption);
-}
-
-void GameScreen::skip_click() {
-    GameScreenControls& c = controls_;
-    if (!c.skip_problem_command.enabled || !c.skip_problem_command.visible) return;
-    c.skip_problem_command.enabled = false;
-    // The game timer never ends a skipped problem: no points and no end-of-game test.
-    game_.problem_ready = false;
-    const auto retire = [&](Control& instructions, Control& player, Control& score,
-                            Control& border) {
-        if (!instructions.visible) return;
-        instructions.visible = false;
-        border.visible = false;
-        for (int i = first_answer_square; i <= last_answer_square; ++i) {
-            c.puzzle_square[i].pointer = Pointer::no_drop;
-        }
-        for (Control& choice : c.function_choice_command) choice.enabled = false;
-        player.visible = false;
-        score.visible = false;
-    };
-    retire(c.p_combat_instructions_label, c.p_player_label, c.p_player_score_label,
-           c.p_player_border_shape);
-    retire(c.q_combat_instructions_label, c.q_player_label, c.q_player_score_label,
-           c.q_player_border_shape);
-    c.instruction_label.caption = next_problem_instruction;
-    show_start_button(next_problem_caption);
-    c.X_label.visible = false;
-    c.Y_label.visible = false;
-    if (state_.way_to_play == choose_formula_way) {
-        show_right_choice();
-        c.z_label.visible = false;
-    } else {
-        hide_other_answer_squares(frame_right_answer());
-    }
-    show_solution_steps();
 }
 
 }  // namespace varodex

@@ -3,6 +3,8 @@
 
 namespace varodex {
 
+enum class CombatPlayer { p, q };
+
 struct GameScreenState {
     bool restarting_screen = false;  // closing to move on: the quit question is not asked
 

@@ -31,5 +31,11 @@ inline const std::string p_combat_instructions_text =
 inline const std::string q_combat_instructions_text =
     "Q Player - if you see the answer, press the \"Q\" key. ";
 
+// Combat's instruction line.
+inline const std::string p_answer_instruction = "Player P please click on the correct answer.";
+inline const std::string q_answer_instruction = "Player Q please click on the correct answer.";
+inline const std::string p_too_long_instruction = "Sorry, Player P, you took too long to answer.";
+inline const std::string q_too_long_instruction = "Sorry, Player Q, you took too long to answer.";
+inline const std::string steal_time_up_instruction = "Sorry, your steal time is up.";
 
 }  // namespace varodex

@@ -140,6 +140,8 @@ void GameScreen::end_game() {
     if (state_.combat_game) {
         c.start_label.caption = play_again_caption;
         c.instruction_label.caption = play_again_instruction;
+        // The game timer never shows the instruction line in Combat.
+        c.instruction_label.visible = true;
     } else {
         c.start_label.caption = show_scores_caption;
         c.instruction_label.caption = show_scores_instruction;
