@@ -324,8 +324,8 @@ TEST_F(Combat, EitherCaseOfEachKeyBuzzesItsPlayer) {
         EXPECT_EQ(game().buzz_count, 1);
         EXPECT_EQ(controls().p_player_border_shape.visible, k.p);
         EXPECT_EQ(controls().q_player_border_shape.visible, !k.p);
-        EXPECT_EQ(controls().instruction_label.caption,
-                  std::string("Player ") + (k.p ? "P" : "Q") + " please click on the correct answer.");
+        EXPECT_EQ(controls().instruction_label.caption, std::string("Player ") + (k.p ? "P" : "Q") +
+                                                            " please click on the correct answer.");
     }
 }
 
@@ -474,8 +474,7 @@ TEST_F(Combat, AWholeGameToFivePointsWritesNoRecord) {
     EXPECT_EQ(game().p_score, 5);
     EXPECT_EQ(c.start_label.caption, "Play Again");
     EXPECT_TRUE(c.start_label.visible);
-    EXPECT_EQ(c.instruction_label.caption,
-              "Click on the Play Again button to start another game.");
+    EXPECT_EQ(c.instruction_label.caption, "Click on the Play Again button to start another game.");
     EXPECT_TRUE(c.instruction_label.visible);
     EXPECT_EQ(c.advanced_well_done_label.caption, "Well Done, Player P!!! ");
     EXPECT_FALSE(c.p_player_label.visible || c.q_player_label.visible ||

@@ -30,13 +30,27 @@ struct Side {
 
 inline Side side_of(GameScreenControls& c, GameScreenState& g, CombatPlayer who) {
     if (who == CombatPlayer::p) {
-        return {c.p_player_label, c.p_player_score_label, c.p_player_border_shape,
-                c.p_combat_instructions_label, c.total_game_score_label, g.p_buzzed, g.p_score,
-                p_answer_instruction, p_too_long_instruction, "P's Score  "};
+        return {c.p_player_label,
+                c.p_player_score_label,
+                c.p_player_border_shape,
+                c.p_combat_instructions_label,
+                c.total_game_score_label,
+                g.p_buzzed,
+                g.p_score,
+                p_answer_instruction,
+                p_too_long_instruction,
+                "P's Score  "};
     }
-    return {c.q_player_label, c.q_player_score_label, c.q_player_border_shape,
-            c.q_combat_instructions_label, c.time_bonus, g.q_buzzed, g.q_score,
-            q_answer_instruction, q_too_long_instruction, "Q's Score  "};
+    return {c.q_player_label,
+            c.q_player_score_label,
+            c.q_player_border_shape,
+            c.q_combat_instructions_label,
+            c.time_bonus,
+            g.q_buzzed,
+            g.q_score,
+            q_answer_instruction,
+            q_too_long_instruction,
+            "Q's Score  "};
 }
 
 inline CombatPlayer other(CombatPlayer who) {
