@@ -2,13 +2,11 @@
 
 #include <cstring>
 
-#include "players/record_line.h"
-
 namespace varodex {
 
 namespace {
 
-constexpr std::size_t block_size = std::size_t{1} << 20;
+constexpr std::size_t block_size = std::size_t{1} << 18;
 
 std::string_view without_cr(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -21,7 +19,7 @@ LineScanner::LineScanner(std::FILE* file) : file_(file), buffer_(block_size) {
     begin_ = end_ = buffer_.data();
 }
 
-bool LineScanner::next(std::string_view& line) {
+bool LineScanner::next_slow(std::string_view& line) {
     while (true) {
         const auto* newline = static_cast<const char*>(std::memchr(begin_, '\n', end_ - begin_));
         if (newline != nullptr) {

@@ -144,11 +144,13 @@ std::optional<RecordFields> parse_record_fields(std::string_view line) {
 
 std::string record_name_text(std::string_view raw_name) { return utf8_or_windows_1252(raw_name); }
 
-bool record_name_equals(std::string_view raw_name, std::string_view name) {
-    if (raw_name == name) return true;
-    // Only a name that is not UTF-8 can still turn into `name` once decoded.
-    if (is_valid_utf8(raw_name)) return false;
-    return windows_1252_to_utf8(raw_name) == name;
+NameMatcher::NameMatcher(std::string_view name) : name_(name) {
+    // A line in Windows-1252 holds the name in those bytes; they only count when they are
+    // not UTF-8 themselves, else the line reads as UTF-8 and means something else.
+    if (auto legacy = utf8_to_windows_1252(name); legacy && *legacy != name_ && !is_valid_utf8(*legacy)) {
+        legacy_ = std::move(*legacy);
+        has_legacy_ = true;
+    }
 }
 
 std::optional<GameRecord> parse_record_line(std::string_view line) {

@@ -52,8 +52,22 @@ std::optional<RecordFields> parse_record_fields(std::string_view line);
 // is not valid UTF-8.
 std::string record_name_text(std::string_view raw_name);
 
-// Whether the name stands for `name` (valid UTF-8), without decoding when it need not.
-bool record_name_equals(std::string_view raw_name, std::string_view name);
+// Tells whether the raw name of a line stands for one given name (valid UTF-8): the name's
+// own bytes, or its Windows-1252 bytes on a line that is not UTF-8. Compares bytes only,
+// so a reader passes over other players' lines at little cost.
+class NameMatcher {
+public:
+    explicit NameMatcher(std::string_view name);
+
+    bool matches(std::string_view raw_name) const {
+        return raw_name == name_ || (has_legacy_ && raw_name == legacy_);
+    }
+
+private:
+    std::string name_;
+    std::string legacy_;
+    bool has_legacy_ = false;
+};
 
 // The whole record of a line, the name decoded.
 std::optional<GameRecord> parse_record_line(std::string_view line);

@@ -2,10 +2,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <functional>
 #include <string_view>
 #include <system_error>
-#include <unordered_set>
 
 // POSIX, here and nowhere else in the core: standard C++ can neither lock a file against a
 // second running copy nor append a line in one write.
@@ -15,8 +13,8 @@
 #include <unistd.h>
 
 #include "players/line_scanner.h"
+#include "players/name_set.h"
 #include "players/record_line.h"
-#include "players/text_encoding.h"
 
 namespace varodex {
 
@@ -37,15 +35,6 @@ std::string reason_text(int error) {
     default: return std::generic_category().message(error);
     }
 }
-
-struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const {
-        return std::hash<std::string_view>{}(name);
-    }
-};
-
-using NameSet = std::unordered_set<std::string, NameHash, std::equal_to<>>;
 
 // Opens the file, hands every line to `visit` and closes it. A missing file has no lines.
 // Returns the reason when the file could not be read, or an empty text.
@@ -160,18 +149,17 @@ RecordsProblem RecordsFile::read_player_names(SharedState& state) {
     state.player_names.clear();
     NameSet seen;
     const auto add = [&](std::string_view name) {
-        if (seen.find(name) != seen.end()) return;
-        seen.emplace(name);
-        state.player_names.emplace_back(name);
+        if (seen.insert(name)) state.player_names.emplace_back(name);
     };
     const std::string reason = read_lines(path_, [&](std::string_view line) {
+        // A name already listed needs no more reading; only a new one must come from a line
+        // that reads whole. Listed names are UTF-8, so a hit is the same name however the
+        // line is encoded.
+        const auto raw = leading_record_name(line);
+        if (!raw || seen.contains(*raw)) return;
         const auto fields = parse_record_fields(line);
         if (!fields) return;
-        if (is_valid_utf8(fields->name)) {
-            add(fields->name);
-        } else {
-            add(windows_1252_to_utf8(fields->name));
-        }
+        add(record_name_text(fields->name));
     });
     for (const GameRecord& game : unsaved_) add(game.player_name);
     state.player_count = static_cast<int>(state.player_names.size());
@@ -188,9 +176,10 @@ RecordsProblem RecordsFile::restore_player_settings(SharedState& state, const st
         state.new_player = false;
         if (way_to_play == figure_formula_way) state.figure_formula_played = true;
     };
+    const NameMatcher matcher(name);
     const std::string reason = read_lines(path_, [&](std::string_view line) {
         const auto raw = leading_record_name(line);
-        if (!raw || !record_name_equals(*raw, name)) return;
+        if (!raw || !matcher.matches(*raw)) return;
         if (const auto f = parse_record_fields(line))
             restore(f->game_code, f->time_trial_game, f->hint_delay, f->way_to_play);
     });
@@ -242,10 +231,11 @@ GameHistory RecordsFile::read_game_history(const std::string& player_name, int g
         if (score > history.highest) history.highest = score;
         history.scores.push_back(score);
     };
+    const NameMatcher matcher(player_name);
     const std::string reason = read_lines(path_, [&](std::string_view line) {
         // Most lines are other players': compare the name before reading the rest.
         const auto raw = leading_record_name(line);
-        if (!raw || !record_name_equals(*raw, player_name)) return;
+        if (!raw || !matcher.matches(*raw)) return;
         if (const auto f = parse_record_fields(line))
             select(f->game_code, f->time_trial_game, f->way_to_play, f->score);
     });

@@ -125,6 +125,27 @@ std::string windows_1252_to_utf8(std::string_view text) {
     return out;
 }
 
+std::optional<std::string> utf8_to_windows_1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t length = sequence_length(text, i);
+        if (length == 0) return std::nullopt;
+        const char32_t c = decode(text, i, length);
+        i += length;
+        if (c < 0x80 || (c >= 0xA0 && c < 0x100)) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        std::size_t k = 0;
+        while (k < windows_1252_high.size() && windows_1252_high[k] != c) ++k;
+        if (k == windows_1252_high.size()) return std::nullopt;
+        out += static_cast<char>(0x80 + k);
+    }
+    return out;
+}
+
 std::string utf8_or_windows_1252(std::string_view text) {
     if (is_valid_utf8(text)) return std::string(text);
     return windows_1252_to_utf8(text);

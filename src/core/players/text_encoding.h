@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,9 @@ bool is_valid_utf8(std::string_view text);
 // Every byte as its Windows-1252 character, written in UTF-8. The five bytes the code page
 // leaves undefined keep their own code points (U+0081, U+008D, U+008F, U+0090, U+009D).
 std::string windows_1252_to_utf8(std::string_view text);
+
+// The same characters in Windows-1252, when the code page has them all.
+std::optional<std::string> utf8_to_windows_1252(std::string_view text);
 
 // The text itself when it is valid UTF-8, otherwise read as Windows-1252.
 std::string utf8_or_windows_1252(std::string_view text);
