@@ -1,16 +1,17 @@
 #include "players/line_scanner.h"
 
-#include <cstring>
-
 namespace varodex {
 
 namespace {
 
+// Small enough to stay in the cache while its lines are read.
 constexpr std::size_t block_size = std::size_t{1} << 18;
 
-std::string_view without_cr(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line;
+const char* last_newline(const char* begin, const char* end) {
+    for (const char* p = end; p != begin; --p) {
+        if (p[-1] == '\n') return p - 1;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -19,35 +20,37 @@ LineScanner::LineScanner(std::FILE* file) : file_(file), buffer_(block_size) {
     begin_ = end_ = buffer_.data();
 }
 
-bool LineScanner::next_slow(std::string_view& line) {
-    while (true) {
-        const auto* newline = static_cast<const char*>(std::memchr(begin_, '\n', end_ - begin_));
-        if (newline != nullptr) {
-            const std::string_view found(begin_, newline - begin_);
-            begin_ = newline + 1;
-            if (skipping_) {
-                skipping_ = false;
+bool LineScanner::next_lines(std::string_view& lines) {
+    while (!at_eof_) {
+        if (!refill()) {
+            at_eof_ = true;
+            break;
+        }
+        if (skipping_) {
+            const auto* first = static_cast<const char*>(std::memchr(begin_, '\n', end_ - begin_));
+            if (first == nullptr) {
+                begin_ = end_;
                 continue;
             }
-            if (found.size() > longest_record_line + 1) continue;
-            line = without_cr(found);
+            begin_ = first + 1;
+            skipping_ = false;
+        }
+        if (const char* last = last_newline(begin_, end_)) {
+            lines = std::string_view(begin_, last + 1 - begin_);
+            begin_ = last + 1;
             return true;
         }
-        if (at_eof_) {
-            // The last line has no line end: a torn line, or a file edited by hand.
-            if (begin_ == end_ || skipping_) return false;
-            const std::string_view rest(begin_, end_ - begin_);
-            begin_ = end_;
-            if (rest.size() > longest_record_line + 1) return false;
-            line = without_cr(rest);
-            return true;
-        }
-        if (!refill()) at_eof_ = true;
     }
+    // What is left is a last line without its line end: a torn line, or a file edited by
+    // hand. The tail of an overlong line is not one.
+    const bool left = begin_ != end_ && !skipping_;
+    lines = std::string_view(begin_, end_ - begin_);
+    begin_ = end_;
+    return left;
 }
 
 bool LineScanner::refill() {
-    std::size_t kept = end_ - begin_;
+    std::size_t kept = static_cast<std::size_t>(end_ - begin_);
     if (kept > longest_record_line + 1) {
         // Drop the start of an overlong line and pass over the rest of it.
         skipping_ = true;
@@ -59,12 +62,9 @@ bool LineScanner::refill() {
     begin_ = buffer_.data();
     end_ = fill + got;
     if (first_block_ && got >= 3 && std::memcmp(fill, "\xEF\xBB\xBF", 3) == 0) begin_ += 3;
-    first_block_ = first_block_ && got == 0;
-    if (got == 0) {
-        failed_ = std::ferror(file_) != 0;
-        return false;
-    }
-    return true;
+    if (got > 0) first_block_ = false;
+    if (got == 0) failed_ = std::ferror(file_) != 0;
+    return got > 0;
 }
 
 }  // namespace varodex

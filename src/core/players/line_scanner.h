@@ -1,5 +1,5 @@
-// Reads a text file line by line through one large buffer, so that reading a big records
-// file costs little more than reading its bytes.
+// Reads a text file through one large buffer, a run of whole lines at a time, so that
+// reading a big records file costs little more than reading its bytes.
 #pragma once
 
 #include <cstdio>
@@ -16,30 +16,16 @@ public:
     // The file must be open for reading; the scanner does not close it.
     explicit LineScanner(std::FILE* file);
 
-    // The next line without its LF or CR LF; false after the last one. A byte-order mark at
-    // the start of the file is passed over, and so is any line longer than
-    // longest_record_line, which is never held in memory whole.
-    bool next(std::string_view& line) {
-        // The common case inline: a whole line of normal length in the buffer.
-        if (!skipping_) {
-            const auto* newline = static_cast<const char*>(std::memchr(begin_, '\n', end_ - begin_));
-            if (newline != nullptr && newline - begin_ <= static_cast<long>(longest_record_line + 1)) {
-                const char* start = begin_;
-                std::size_t length = static_cast<std::size_t>(newline - begin_);
-                begin_ = newline + 1;
-                if (length > 0 && start[length - 1] == '\r') --length;
-                line = std::string_view(start, length);
-                return true;
-            }
-        }
-        return next_slow(line);
-    }
+    // The next run of whole lines, each with its LF; the last line of the file may lack it.
+    // The view is valid until the next call; false after the end of the file. A byte-order
+    // mark at the start is passed over, and so is a line too long to be a record, which is
+    // never held in memory whole.
+    bool next_lines(std::string_view& lines);
 
     // Whether reading stopped on an error rather than at the end of the file.
     bool failed() const { return failed_; }
 
 private:
-    bool next_slow(std::string_view& line);
     bool refill();
 
     std::FILE* file_;
@@ -51,5 +37,23 @@ private:
     bool skipping_ = false;  // inside a line that is too long
     bool first_block_ = true;
 };
+
+// Calls visit(line) for each line of a run, without its LF or CR LF, passing over lines too
+// long to be a record.
+template <typename Visit>
+void for_each_line(std::string_view lines, Visit&& visit) {
+    const char* p = lines.data();
+    const char* const end = p + lines.size();
+    while (p < end) {
+        const auto* newline = static_cast<const char*>(std::memchr(p, '\n', end - p));
+        const char* line_end = newline != nullptr ? newline : end;
+        std::size_t length = static_cast<std::size_t>(line_end - p);
+        if (length <= longest_record_line + 1) {
+            if (length > 0 && p[length - 1] == '\r') --length;
+            visit(std::string_view(p, length));
+        }
+        p = line_end + 1;
+    }
+}
 
 }  // namespace varodex

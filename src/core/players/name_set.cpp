@@ -2,20 +2,18 @@
 
 namespace varodex {
 
-NameSet::NameSet() : slots_(1024) {}
+NameSet::NameSet() : slots_(1024), offsets_{0} {}
 
 bool NameSet::insert(std::string_view name) {
     const std::uint64_t hash = hash_of(name);
     std::size_t i = find_slot(name, hash);
-    if (slots_[i].hash != 0) return false;
-    if ((size_ + 1) * 2 > slots_.size()) {
-        grow();
-        i = find_slot(name, hash);
-    }
-    slots_[i] = {hash, static_cast<std::uint32_t>(text_.size()),
-                 static_cast<std::uint32_t>(name.size())};
+    if (slots_[i].entry != 0) return false;
     text_.append(name);
+    offsets_.push_back(text_.size());
     ++size_;
+    slots_[i] = {static_cast<std::uint32_t>(hash >> 32), static_cast<std::uint32_t>(size_)};
+    // At most three slots in four taken, so that a probe ends soon.
+    if (size_ * 4 > slots_.size() * 3) grow();
     return true;
 }
 
@@ -24,9 +22,9 @@ void NameSet::grow() {
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
-        if (slot.hash == 0) continue;
-        std::size_t i = static_cast<std::size_t>(slot.hash) & mask;
-        while (slots_[i].hash != 0) i = (i + 1) & mask;
+        if (slot.entry == 0) continue;
+        std::size_t i = static_cast<std::size_t>(hash_of(name_at(slot.entry))) & mask;
+        while (slots_[i].entry != 0) i = (i + 1) & mask;
         slots_[i] = slot;
     }
 }

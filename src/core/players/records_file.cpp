@@ -1,6 +1,7 @@
 #include "players/records_file.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 #include <system_error>
@@ -36,10 +37,10 @@ std::string reason_text(int error) {
     }
 }
 
-// Opens the file, hands every line to `visit` and closes it. A missing file has no lines.
-// Returns the reason when the file could not be read, or an empty text.
+// Opens the file, hands every run of whole lines to `visit` and closes it. A missing file
+// has no lines. Returns the reason when the file could not be read, or an empty text.
 template <typename Visit>
-std::string read_lines(const std::filesystem::path& path, Visit&& visit) {
+std::string read_runs(const std::filesystem::path& path, Visit&& visit) {
     std::error_code code;
     const auto status = std::filesystem::status(path, code);
     if (status.type() == std::filesystem::file_type::not_found) return {};
@@ -51,12 +52,18 @@ std::string read_lines(const std::filesystem::path& path, Visit&& visit) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return reason_text(errno);
     LineScanner scanner(file);
-    std::string_view line;
-    while (scanner.next(line)) visit(line);
+    std::string_view run;
+    while (scanner.next_lines(run)) visit(run);
     const int error = errno;
     const bool failed = scanner.failed();
     std::fclose(file);
     return failed ? reason_text(error) : std::string();
+}
+
+// The same, a line at a time (without its line end).
+template <typename Visit>
+std::string read_lines(const std::filesystem::path& path, Visit&& visit) {
+    return read_runs(path, [&visit](std::string_view run) { for_each_line(run, visit); });
 }
 
 // Appends the text at the end of the file under an exclusive lock, starting on a fresh
@@ -151,15 +158,28 @@ RecordsProblem RecordsFile::read_player_names(SharedState& state) {
     const auto add = [&](std::string_view name) {
         if (seen.insert(name)) state.player_names.emplace_back(name);
     };
-    const std::string reason = read_lines(path_, [&](std::string_view line) {
+    struct Candidate {
+        std::string_view line;
+        std::string_view raw_name;
+        std::uint64_t hash;
+        bool known;
+    };
+    std::vector<Candidate> run_names;
+    const std::string reason = read_runs(path_, [&](std::string_view run) {
         // A name already listed needs no more reading; only a new one must come from a line
-        // that reads whole. Listed names are UTF-8, so a hit is the same name however the
-        // line is encoded.
-        const auto raw = leading_record_name(line);
-        if (!raw || seen.contains(*raw)) return;
-        const auto fields = parse_record_fields(line);
-        if (!fields) return;
-        add(record_name_text(fields->name));
+        // that reads whole. Listed names are UTF-8, so a hit is the same name however its
+        // line is encoded. The whole run is hashed before it is looked up, which lets the
+        // lookups overlap.
+        run_names.clear();
+        for_each_line(run, [&](std::string_view line) {
+            if (const auto raw = leading_record_name(line))
+                run_names.push_back({line, *raw, NameSet::hash_of(*raw), false});
+        });
+        for (Candidate& c : run_names) c.known = seen.contains(c.raw_name, c.hash);
+        for (const Candidate& c : run_names) {
+            if (c.known) continue;
+            if (const auto fields = parse_record_fields(c.line)) add(record_name_text(fields->name));
+        }
     });
     for (const GameRecord& game : unsaved_) add(game.player_name);
     state.player_count = static_cast<int>(state.player_names.size());
