@@ -33,7 +33,9 @@ fs::path bench_folder;
 varodex::GameRecord history_key;
 constexpr int history_player = 4321;
 
-std::string player(int i) { return "Player " + std::to_string(i) + " Testington"; }
+std::string player(int i) {
+    return "Player " + std::to_string(i) + " Testington";
+}
 
 // The same file every run: players, games, kinds and ways drawn from a fixed seed.
 void write_records_file(const fs::path& folder) {
@@ -47,8 +49,9 @@ void write_records_file(const fs::path& folder) {
     for (int i = 0; i < line_count; ++i) {
         const int c = code(draw);
         const varodex::GameRecord record{
-            player(who(draw)), "12-11-2026", c < 21 ? 101 + c : 181 + c, kind(draw) == 1,
-            score(draw),       30,           way(draw)};
+            player(who(draw)), "12-11-2026", c < 21 ? 101 + c : 181 + c,
+            kind(draw) == 1,   score(draw),  30,
+            way(draw)};
         if (history_key.player_name.empty() && record.player_name == player(history_player))
             history_key = record;
         const std::string line = varodex::format_record_line(record);
@@ -61,13 +64,14 @@ void read_game_history(benchmark::State& state) {
     varodex::RecordsFile records(bench_folder);
     int total = 0;
     for (auto _ : state) {
-        const varodex::GameHistory history = records.read_game_history(
-            history_key.player_name, history_key.game_code, history_key.time_trial_game,
-            history_key.way_to_play);
+        const varodex::GameHistory history =
+            records.read_game_history(history_key.player_name, history_key.game_code,
+                                      history_key.time_trial_game, history_key.way_to_play);
         total += history.count;
         benchmark::DoNotOptimize(history.highest);
     }
-    state.counters["selected"] = static_cast<double>(total) / static_cast<double>(state.iterations());
+    state.counters["selected"] =
+        static_cast<double>(total) / static_cast<double>(state.iterations());
 }
 
 void read_player_names(benchmark::State& state) {
@@ -105,13 +109,19 @@ double fastest(const std::vector<double>& times) {
     return *std::min_element(times.begin(), times.end());
 }
 
-BENCHMARK(read_game_history)->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", fastest);
-BENCHMARK(read_player_names)->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", fastest);
+BENCHMARK(read_game_history)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->ComputeStatistics("min", fastest);
+BENCHMARK(read_player_names)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->ComputeStatistics("min", fastest);
 BENCHMARK(wc_l)->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", fastest);
 
 // Prints the usual table, then each reader's time as a multiple of wc -l's.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -135,7 +145,7 @@ public:
         }
     }
 
-private:
+  private:
     std::map<std::string, double> seconds_;
 };
 
@@ -144,15 +154,14 @@ private:
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     const char* folder = std::getenv("VARODEX_BENCH_DIR");
-    bench_folder = folder != nullptr ? fs::path(folder)
-                                     : fs::temp_directory_path() / ("varodex-bench-" +
-                                                                    std::to_string(getpid()));
+    bench_folder = folder != nullptr
+                       ? fs::path(folder)
+                       : fs::temp_directory_path() / ("varodex-bench-" + std::to_string(getpid()));
     fs::create_directories(bench_folder);
     write_records_file(bench_folder);
-    std::printf("records file: %s, %ju bytes\n",
-                (bench_folder / varodex::RecordsFile::file_name).c_str(),
-                static_cast<std::uintmax_t>(
-                    fs::file_size(bench_folder / varodex::RecordsFile::file_name)));
+    std::printf(
+        "records file: %s, %ju bytes\n", (bench_folder / varodex::RecordsFile::file_name).c_str(),
+        static_cast<std::uintmax_t>(fs::file_size(bench_folder / varodex::RecordsFile::file_name)));
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.print_ratios();

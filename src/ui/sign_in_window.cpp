@@ -31,10 +31,14 @@ QFont design_font(double points, bool bold = false) {
 
 Qt::CursorShape cursor_for(Pointer pointer) {
     switch (pointer) {
-    case Pointer::hand: return Qt::PointingHandCursor;
-    case Pointer::no_drop: return Qt::ForbiddenCursor;
-    case Pointer::busy: return Qt::WaitCursor;
-    default: return Qt::ArrowCursor;
+        case Pointer::hand:
+            return Qt::PointingHandCursor;
+        case Pointer::no_drop:
+            return Qt::ForbiddenCursor;
+        case Pointer::busy:
+            return Qt::WaitCursor;
+        default:
+            return Qt::ArrowCursor;
     }
 }
 
@@ -135,9 +139,8 @@ void SignInWindow::build() {
     connect(player_name_textbox, &QLineEdit::textEdited, this, [this](const QString& text) {
         forward([&](SignIn& p) { p.player_name_textbox_change(text.toStdString()); });
     });
-    connect(player_name_textbox, &QLineEdit::returnPressed, this, [this] {
-        forward([](SignIn& p) { p.player_name_textbox_key_press(enter_key); });
-    });
+    connect(player_name_textbox, &QLineEdit::returnPressed, this,
+            [this] { forward([](SignIn& p) { p.player_name_textbox_key_press(enter_key); }); });
     connect(ok_button, &QPushButton::clicked, this,
             [this] { forward([](SignIn& p) { p.ok_button_click(); }); });
     connect(exit_command, &QPushButton::clicked, this,

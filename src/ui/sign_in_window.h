@@ -17,7 +17,7 @@ namespace varodex::ui {
 class SignInWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     SignInWindow(SharedState& state, SignInPorts ports, QWidget* parent = nullptr);
     ~SignInWindow() override;
 
@@ -29,11 +29,11 @@ public:
     // Closes the window without the quit question, for a window host that moves on.
     void close_without_asking();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void build();
     void place_on_screen();
     // Runs one event handler of the presenter, then shows what it changed, unless the

@@ -27,7 +27,7 @@ namespace fs = std::filesystem;
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (fs::temp_directory_path() / "varodex-records-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
@@ -40,7 +40,7 @@ public:
     const fs::path& path() const { return path_; }
     fs::path file() const { return path_ / "amath.txt"; }
 
-private:
+  private:
     fs::path path_;
 };
 
@@ -109,9 +109,9 @@ TEST(RecordsFile, MissingFileIsCreatedEmptyAndAnExistingOneIsLeftAlone) {
 TEST(RecordsFile, WritesOneLineInTheFileFormat) {
     TempFolder folder;
     RecordsFile records(folder.path());
-    ASSERT_TRUE(records.append_game_record(finished_game("Jo Smith", 203, false, 1080, 30, 2),
-                                           "12-09-2026")
-                    .ok());
+    ASSERT_TRUE(
+        records.append_game_record(finished_game("Jo Smith", 203, false, 1080, 30, 2), "12-09-2026")
+            .ok());
     ASSERT_TRUE(
         records.append_game_record(finished_game("Jo Smith", 101, true, -40, 1000, 0), "01-02-2027")
             .ok());
@@ -151,10 +151,10 @@ TEST(RecordsFile, NamesRoundTrip) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string& name = names[i];
         const bool fits = check_record_name(name) == NameFit::fits;
-        const RecordsProblem problem = records.append_game_record(
-            finished_game(name, 202 + static_cast<int>(i), i % 2 == 1, 100 + static_cast<int>(i),
-                          35, 2),
-            "12-09-2026");
+        const RecordsProblem problem =
+            records.append_game_record(finished_game(name, 202 + static_cast<int>(i), i % 2 == 1,
+                                                     100 + static_cast<int>(i), 35, 2),
+                                       "12-09-2026");
         EXPECT_EQ(problem.ok(), fits) << name;
         if (fits) written.push_back(name);
     }
@@ -243,9 +243,9 @@ TEST(RecordsFile, TheFinishedGameEndsItsOwnHistory) {
     TempFolder folder;
     write_bytes(folder.file(), "\"Kim\",\"12-01-2026\",203,#FALSE#,700,30,2\r\n");
     RecordsFile records(folder.path());
-    ASSERT_TRUE(records.append_game_record(finished_game("Kim", 203, false, 650, 30, 2),
-                                           "12-02-2026")
-                    .ok());
+    ASSERT_TRUE(
+        records.append_game_record(finished_game("Kim", 203, false, 650, 30, 2), "12-02-2026")
+            .ok());
     RecordsProblem problem{"not read"};
     const GameHistory history = records.read_game_history("Kim", 203, false, 2, &problem);
     EXPECT_TRUE(problem.ok());
@@ -266,12 +266,12 @@ TEST(RecordsFile, DamagedLinesAreSkippedByEveryReaderAndNeverRewritten) {
         "\"Ann\",\"12-01-2026\",99999999999,#FALSE#,300,30,0\r\n"  // beyond 32 bits
         "\"Ann\",\"12-01-2026\",202,#YES#,300,30,0\r\n"            // not a Boolean
         "\"Ann\",\"12-01-2026\",202,TRUE,300,30,0\r\n"
-        "\"Ann\",\"Monday\",202,#FALSE#,300,30,0\r\n"              // not a date
-        "Ann,\"12-01-2026\",202,#FALSE#,300,30,0\r\n"              // name not quoted
-        "\"Ann,\"12-01-2026\",202,#FALSE#,300,30,0\r\n"            // quote not closed
-        "\"Ann\tLee\",\"12-01-2026\",202,#FALSE#,300,30,0\r\n"     // control character
-        "\"Ann\",\"12-01-2026\",202,#FA\r\n"                       // cut short
-        "\r\n"                                                     // empty
+        "\"Ann\",\"Monday\",202,#FALSE#,300,30,0\r\n"           // not a date
+        "Ann,\"12-01-2026\",202,#FALSE#,300,30,0\r\n"           // name not quoted
+        "\"Ann,\"12-01-2026\",202,#FALSE#,300,30,0\r\n"         // quote not closed
+        "\"Ann\tLee\",\"12-01-2026\",202,#FALSE#,300,30,0\r\n"  // control character
+        "\"Ann\",\"12-01-2026\",202,#FA\r\n"                    // cut short
+        "\r\n"                                                  // empty
         + std::string(binary_junk, sizeof binary_junk - 1);
     const std::string huge_junk(3'000'000, 'x');
     const std::string long_name_line =
@@ -292,8 +292,8 @@ TEST(RecordsFile, DamagedLinesAreSkippedByEveryReaderAndNeverRewritten) {
     EXPECT_TRUE(ann.new_player);
 
     // The next game starts on a line of its own after the torn end; nothing before moves.
-    ASSERT_TRUE(records.append_game_record(finished_game("Ann", 202, false, 600), "12-04-2026")
-                    .ok());
+    ASSERT_TRUE(
+        records.append_game_record(finished_game("Ann", 202, false, 600), "12-04-2026").ok());
     const std::string after = read_bytes(folder.file());
     EXPECT_EQ(after, bytes + "\r\n\"Ann\",\"12-04-2026\",202,#FALSE#,600,30,0\r\n");
     EXPECT_EQ(records.read_game_history("Ann", 202, false, 0).scores, std::vector<int>{600});
@@ -350,8 +350,8 @@ TEST(RecordsFile, NamesTheFileCannotHold) {
         {std::string(201, 'p'), NameFit::too_long},
         {accents_201, NameFit::too_long},
         {"Ren\xE9", NameFit::not_utf8},
-        {"\xC0\xA0", NameFit::not_utf8},        // overlong blank
-        {"\xED\xA0\x80", NameFit::not_utf8},    // a surrogate
+        {"\xC0\xA0", NameFit::not_utf8},      // overlong blank
+        {"\xED\xA0\x80", NameFit::not_utf8},  // a surrogate
     };
     for (const Case& c : cases) EXPECT_EQ(check_record_name(c.name), c.fit) << c.name;
 
@@ -387,17 +387,15 @@ TEST(RecordsFile, AFolderInThePlaceOfTheFileIsReportedAndTheGameStillCounts) {
               "folder of that name where the file should be.  Your score still counts until you "
               "quit Varodex.");
     RecordsProblem read;
-    EXPECT_EQ(records.read_game_history("Lu", 204, false, 2, &read).scores,
-              std::vector<int>{870});
+    EXPECT_EQ(records.read_game_history("Lu", 204, false, 2, &read).scores, std::vector<int>{870});
     EXPECT_FALSE(read.ok());
     EXPECT_EQ(records_problem_box(saved).title, "Player Records");
     EXPECT_EQ(records_problem_box(saved).icon, DialogIcon::exclamation);
 
     // Once the file can be written again, the lost game goes in first.
     fs::remove(folder.file());
-    ASSERT_TRUE(records.append_game_record(finished_game("Lu", 204, false, 910, 30, 2),
-                                           "12-02-2026")
-                    .ok());
+    ASSERT_TRUE(
+        records.append_game_record(finished_game("Lu", 204, false, 910, 30, 2), "12-02-2026").ok());
     EXPECT_EQ(read_bytes(folder.file()),
               "\"Lu\",\"12-01-2026\",204,#FALSE#,870,30,2\r\n"
               "\"Lu\",\"12-02-2026\",204,#FALSE#,910,30,2\r\n");
@@ -457,8 +455,8 @@ TEST(RecordsFile, AReadOnlyFileIsReportedAndTheGameStillCounts) {
     TempFolder folder;
     const std::string before = "\"Lu\",\"11-01-2026\",204,#FALSE#,500,30,0\r\n";
     write_bytes(folder.file(), before);
-    fs::permissions(folder.file(), fs::perms::owner_read | fs::perms::group_read |
-                                       fs::perms::others_read);
+    fs::permissions(folder.file(),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     std::string outcome;
     if (::geteuid() != 0) {
         outcome = append_for_lu(folder.path());
@@ -507,7 +505,8 @@ pid_t start_writer(const fs::path& folder, const std::string& name, int count, i
                                const_cast<char*>(name.c_str()),
                                const_cast<char*>(count_text.c_str()),
                                const_cast<char*>(pause_text.c_str()),
-                               const_cast<char*>(nosync.c_str()), nullptr};
+                               const_cast<char*>(nosync.c_str()),
+                               nullptr};
     pid_t pid = -1;
     EXPECT_EQ(::posix_spawn(&pid, tool.c_str(), nullptr, nullptr, argv.data(), environ), 0);
     return pid;
@@ -567,9 +566,9 @@ TEST(RecordsFile, AWriterKilledInTheMiddleNeverDamagesAnEarlierLine) {
     }
 
     RecordsFile records(folder.path());
-    ASSERT_TRUE(records.append_game_record(finished_game("Old Timer", 222, true, 1700, 60, 2),
-                                           "10-03-2026")
-                    .ok());
+    ASSERT_TRUE(
+        records.append_game_record(finished_game("Old Timer", 222, true, 1700, 60, 2), "10-03-2026")
+            .ok());
     EXPECT_EQ(records.read_game_history("Old Timer", 222, true, 2).scores,
               (std::vector<int>{1500, 1600, 1700}));
 }
@@ -579,9 +578,9 @@ TEST(TextEncoding, Windows1252AndUtf8) {
     EXPECT_TRUE(is_valid_utf8("plain"));
     EXPECT_TRUE(is_valid_utf8("Zoë 李 \xF0\x9F\x98\x80"));
     EXPECT_FALSE(is_valid_utf8("\xE9t\xE9"));
-    EXPECT_FALSE(is_valid_utf8("\xE2\x82"));            // cut short
-    EXPECT_FALSE(is_valid_utf8("\xF4\x90\x80\x80"));    // above U+10FFFF
-    EXPECT_FALSE(is_valid_utf8("\xE0\x80\x80"));        // overlong
+    EXPECT_FALSE(is_valid_utf8("\xE2\x82"));          // cut short
+    EXPECT_FALSE(is_valid_utf8("\xF4\x90\x80\x80"));  // above U+10FFFF
+    EXPECT_FALSE(is_valid_utf8("\xE0\x80\x80"));      // overlong
     EXPECT_EQ(utf8_or_windows_1252("Zoë"), "Zoë");
     EXPECT_EQ(utf8_length("Zoë 李"), 5u);
 }

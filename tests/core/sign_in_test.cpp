@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 // Restores nothing and says the file could not be read.
 class UnreadableRecords : public PlayerRecords {
-public:
+  public:
     RecordsProblem ensure_records_file() override { return {}; }
     RecordsProblem read_player_names(SharedState&) override { return {}; }
     RecordsProblem restore_player_settings(SharedState&, const std::string& name) override {
@@ -33,7 +33,7 @@ public:
 };
 
 class SignInTest : public ::testing::Test {
-protected:
+  protected:
     SignInTest() {
         std::string pattern = (fs::temp_directory_path() / "varodex-sign-in-XXXXXX").string();
         folder_ = ::mkdtemp(pattern.data());

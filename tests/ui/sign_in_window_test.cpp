@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QDir>
-#include <QKeyEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,15 +28,16 @@ void type(QWidget* widget, const QString& text) {
 class SignInWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(folder_.isValid());
         QFile file(folder_.filePath(QStringLiteral("amath.txt")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\"Ann Lee\",\"12-01-2026\",203,#FALSE#,900,30,2\r\n"
-                   "\"Bo Diaz\",\"12-01-2026\",101,#FALSE#,400,30,0\r\n"
-                   "\"Chidi Okafor\",\"12-02-2026\",215,#TRUE#,1300,45,1\r\n"
-                   "\"Zoë Ünal\",\"12-03-2026\",104,#FALSE#,650,20,0\r\n");
+        file.write(
+            "\"Ann Lee\",\"12-01-2026\",203,#FALSE#,900,30,2\r\n"
+            "\"Bo Diaz\",\"12-01-2026\",101,#FALSE#,400,30,0\r\n"
+            "\"Chidi Okafor\",\"12-02-2026\",215,#TRUE#,1300,45,1\r\n"
+            "\"Zoë Ünal\",\"12-03-2026\",104,#FALSE#,650,20,0\r\n");
         file.close();
         records_ = std::make_unique<RecordsFile>(folder_.path().toStdString());
         state_ = SharedState{};
@@ -129,7 +130,7 @@ private slots:
         QCOMPARE(dialogs_.shown.size(), std::size_t{2});
     }
 
-private:
+  private:
     SignInPorts ports() { return {dialogs_, windows_, sounds_, *records_}; }
 
     QTemporaryDir folder_;

@@ -12,7 +12,7 @@
 namespace varodex {
 
 class LineScanner {
-public:
+  public:
     // The file must be open for reading; the scanner does not close it.
     explicit LineScanner(std::FILE* file);
 
@@ -25,7 +25,7 @@ public:
     // Whether reading stopped on an error rather than at the end of the file.
     bool failed() const { return failed_; }
 
-private:
+  private:
     bool refill();
 
     std::FILE* file_;

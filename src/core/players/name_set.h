@@ -12,7 +12,7 @@
 namespace varodex {
 
 class NameSet {
-public:
+  public:
     NameSet();
 
     // Adds the name when it is not in the set yet; true when it was new.
@@ -54,7 +54,7 @@ public:
         return h ^ (h >> 29);
     }
 
-private:
+  private:
     static std::uint64_t word_at(const char* p) {
         std::uint64_t word;
         std::memcpy(&word, p, 8);

@@ -11,11 +11,13 @@ namespace varodex {
 
 namespace {
 
-bool is_control(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
+bool is_control(unsigned char byte) {
+    return byte < 0x20 || byte == 0x7F;
+}
 
 // A cursor over one line. Every step returns false when the line is not in the format.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view line) : p_(line.data()), end_(line.data() + line.size()) {}
 
     bool quoted(std::string_view& out) {
@@ -77,7 +79,7 @@ public:
         return p_ == end_;
     }
 
-private:
+  private:
     void skip_blanks() {
         while (p_ != end_ && *p_ == ' ') ++p_;
     }
@@ -95,8 +97,7 @@ NameFit check_record_name(std::string_view name) {
         if (byte == '"') return NameFit::double_quote;
         if (is_control(byte)) return NameFit::control_character;
         // U+0080..U+009F, the C1 controls, are C2 80..C2 9F in UTF-8.
-        if (byte == 0xC2 && i + 1 < name.size() &&
-            static_cast<unsigned char>(name[i + 1]) < 0xA0)
+        if (byte == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0)
             return NameFit::control_character;
     }
     if (utf8_length(name) > longest_player_name) return NameFit::too_long;
@@ -142,12 +143,15 @@ std::optional<RecordFields> parse_record_fields(std::string_view line) {
     return std::nullopt;
 }
 
-std::string record_name_text(std::string_view raw_name) { return utf8_or_windows_1252(raw_name); }
+std::string record_name_text(std::string_view raw_name) {
+    return utf8_or_windows_1252(raw_name);
+}
 
 NameMatcher::NameMatcher(std::string_view name) : name_(name) {
     // A line in Windows-1252 holds the name in those bytes; they only count when they are
     // not UTF-8 themselves, else the line reads as UTF-8 and means something else.
-    if (auto legacy = utf8_to_windows_1252(name); legacy && *legacy != name_ && !is_valid_utf8(*legacy)) {
+    if (auto legacy = utf8_to_windows_1252(name);
+        legacy && *legacy != name_ && !is_valid_utf8(*legacy)) {
         legacy_ = std::move(*legacy);
         has_legacy_ = true;
     }
@@ -156,9 +160,12 @@ NameMatcher::NameMatcher(std::string_view name) : name_(name) {
 std::optional<GameRecord> parse_record_line(std::string_view line) {
     const auto fields = parse_record_fields(line);
     if (!fields) return std::nullopt;
-    return GameRecord{record_name_text(fields->name), std::string(fields->date),
-                      fields->game_code,           fields->time_trial_game,
-                      fields->score,               fields->hint_delay,
+    return GameRecord{record_name_text(fields->name),
+                      std::string(fields->date),
+                      fields->game_code,
+                      fields->time_trial_game,
+                      fields->score,
+                      fields->hint_delay,
                       fields->way_to_play};
 }
 

@@ -56,14 +56,14 @@ std::string record_name_text(std::string_view raw_name);
 // own bytes, or its Windows-1252 bytes on a line that is not UTF-8. Compares bytes only,
 // so a reader passes over other players' lines at little cost.
 class NameMatcher {
-public:
+  public:
     explicit NameMatcher(std::string_view name);
 
     bool matches(std::string_view raw_name) const {
         return raw_name == name_ || (has_legacy_ && raw_name == legacy_);
     }
 
-private:
+  private:
     std::string name_;
     std::string legacy_;
     bool has_legacy_ = false;

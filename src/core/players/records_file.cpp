@@ -23,17 +23,22 @@ namespace {
 
 std::string reason_text(int error) {
     switch (error) {
-    case EISDIR: return "there is a folder of that name where the file should be";
-    case EACCES:
-    case EPERM: return "Varodex has no permission to use it";
-    case EROFS: return "the disk is read-only";
-    case ENOSPC:
+        case EISDIR:
+            return "there is a folder of that name where the file should be";
+        case EACCES:
+        case EPERM:
+            return "Varodex has no permission to use it";
+        case EROFS:
+            return "the disk is read-only";
+        case ENOSPC:
 #ifdef EDQUOT
-    case EDQUOT:
+        case EDQUOT:
 #endif
-        return "the disk is full";
-    case EFBIG: return "the file is too large";
-    default: return std::generic_category().message(error);
+            return "the disk is full";
+        case EFBIG:
+            return "the file is too large";
+        default:
+            return std::generic_category().message(error);
     }
 }
 
@@ -67,8 +72,8 @@ std::string read_lines(const std::filesystem::path& path, Visit&& visit) {
 }
 
 // Appends the text at the end of the file under an exclusive lock, starting on a fresh
-// line, in one write; either all of it is in the file and on the disk afterwards, or none.
-// Returns 0 or the error.
+// line, in one write; afterwards either all of it is in the file (and, with `sync`, on the
+// disk) or none of it. Returns 0 or the error.
 int append_lines(const std::filesystem::path& path, const std::string& text, bool sync) {
     const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return errno;
@@ -134,9 +139,8 @@ RecordsFile::RecordsFile(std::filesystem::path folder, DiskSync disk_sync)
 RecordsProblem RecordsFile::ensure_records_file() {
     const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
-        return {"The player records file " + path_.filename().string() +
-                " could not be opened: " + reason_text(errno) +
-                ".  Your games can only be kept until you quit Varodex."};
+        return {"The player records file " + path_.filename().string() + " could not be opened: " +
+                reason_text(errno) + ".  Your games can only be kept until you quit Varodex."};
     }
     ::close(fd);
     return {};
@@ -178,7 +182,8 @@ RecordsProblem RecordsFile::read_player_names(SharedState& state) {
         for (Candidate& c : run_names) c.known = seen.contains(c.raw_name, c.hash);
         for (const Candidate& c : run_names) {
             if (c.known) continue;
-            if (const auto fields = parse_record_fields(c.line)) add(record_name_text(fields->name));
+            if (const auto fields = parse_record_fields(c.line))
+                add(record_name_text(fields->name));
         }
     });
     for (const GameRecord& game : unsaved_) add(game.player_name);
@@ -213,9 +218,9 @@ RecordsProblem RecordsFile::restore_player_settings(SharedState& state, const st
 }
 
 RecordsProblem RecordsFile::append_game_record(const SharedState& state, const std::string& today) {
-    const GameRecord record{state.player_name,    today,
-                            state.game_code,      state.time_trial_game,
-                            state.final_score,    state.hint_delay,
+    const GameRecord record{state.player_name, today,
+                            state.game_code,   state.time_trial_game,
+                            state.final_score, state.hint_delay,
                             state.way_to_play};
     const auto not_saved = [this](const std::string& reason) {
         return RecordsProblem{"Your game could not be saved in the player records file " +

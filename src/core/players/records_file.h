@@ -28,14 +28,15 @@ MessageBoxRequest records_problem_box(const RecordsProblem& problem);
 
 // The operations over the records file. The file is opened only inside each operation.
 class PlayerRecords {
-public:
+  public:
     virtual ~PlayerRecords() = default;
     virtual RecordsProblem ensure_records_file() = 0;
     virtual RecordsProblem read_player_names(SharedState& state) = 0;
     virtual RecordsProblem restore_player_settings(SharedState& state, const std::string& name) = 0;
     // Appends the finished game of the shared state (player, today, game, kind, final score,
     // hint delay, way). A game that could not be written still counts in this run's histories.
-    virtual RecordsProblem append_game_record(const SharedState& state, const std::string& today) = 0;
+    virtual RecordsProblem append_game_record(const SharedState& state,
+                                              const std::string& today) = 0;
     virtual GameHistory read_game_history(const std::string& player_name, int game_code,
                                           bool time_trial_game, int way_to_play,
                                           RecordsProblem* problem = nullptr) = 0;
@@ -48,7 +49,7 @@ public:
 // lines with ours. Games that could not be written stay in this object: every reader sees
 // them after the file's lines, and the next append tries to write them again.
 class RecordsFile : public PlayerRecords {
-public:
+  public:
     static constexpr const char* file_name = "amath.txt";
 
     // Whether each append waits until its line is on the disk. The game always waits, so a
@@ -70,7 +71,7 @@ public:
     // The games of this run that are not in the file.
     const std::vector<GameRecord>& unsaved_games() const { return unsaved_; }
 
-private:
+  private:
     std::filesystem::path path_;
     DiskSync disk_sync_;
     std::vector<GameRecord> unsaved_;

@@ -27,19 +27,19 @@ MessageBoxRequest name_in_use_message() {
 // text: these refusals keep the file readable.
 MessageBoxRequest unfit_name_message(NameFit fit) {
     switch (fit) {
-    case NameFit::double_quote:
-        return name_message(
-            "Sorry, your name cannot contain the \" mark.  Please type your name without it.",
-            "Name Error");
-    case NameFit::too_long:
-        return name_message("Sorry, your name is too long.  Please use at most " +
-                                std::to_string(longest_player_name) + " letters.",
-                            "Name Error");
-    default:
-        return name_message(
-            "Sorry, your name contains a character that cannot be used.  Please type your "
-            "name again.",
-            "Name Error");
+        case NameFit::double_quote:
+            return name_message(
+                "Sorry, your name cannot contain the \" mark.  Please type your name without it.",
+                "Name Error");
+        case NameFit::too_long:
+            return name_message("Sorry, your name is too long.  Please use at most " +
+                                    std::to_string(longest_player_name) + " letters.",
+                                "Name Error");
+        default:
+            return name_message(
+                "Sorry, your name contains a character that cannot be used.  Please type your "
+                "name again.",
+                "Name Error");
     }
 }
 
@@ -58,7 +58,8 @@ SignIn::SignIn(SharedState& state, SignInPorts ports)
     controls_.exit_command.caption = "Exit";
     controls_.ok_button.pointer = Pointer::hand;
     controls_.exit_command.pointer = Pointer::hand;
-    for (int i = 0; i < state_.player_count && i < static_cast<int>(state_.player_names.size()); ++i)
+    for (int i = 0; i < state_.player_count && i < static_cast<int>(state_.player_names.size());
+         ++i)
         controls_.player_name_list.items.push_back(state_.player_names[i]);
 }
 
@@ -79,7 +80,9 @@ void SignIn::player_name_textbox_key_press(int key_ascii) {
     if (key_ascii == enter_key) ok_button_click();
 }
 
-void SignIn::ok_button_click() { sign_in_new_player(); }
+void SignIn::ok_button_click() {
+    sign_in_new_player();
+}
 
 void SignIn::player_name_list_click(int list_index) {
     const int count = static_cast<int>(controls_.player_name_list.items.size());
@@ -90,7 +93,9 @@ void SignIn::player_name_list_key_press(int key_ascii) {
     if (key_ascii == enter_key) sign_in_returning_player();
 }
 
-void SignIn::player_name_list_dbl_click() { sign_in_returning_player(); }
+void SignIn::player_name_list_dbl_click() {
+    sign_in_returning_player();
+}
 
 void SignIn::exit_command_click() {
     sound_board_.play_click_sound();
@@ -130,7 +135,8 @@ void SignIn::sign_in_returning_player() {
     sound_board_.play_click_sound();
     state_.player_name = list.items[static_cast<std::size_t>(list.list_index)];
     state_.first_name = first_name_of(state_.player_name);
-    const RecordsProblem problem = ports_.records.restore_player_settings(state_, state_.player_name);
+    const RecordsProblem problem =
+        ports_.records.restore_player_settings(state_, state_.player_name);
     // The player can still play; only the settings of the last game may be missing.
     if (!problem.ok()) ports_.dialogs.show_message(records_problem_box(problem));
     open_game();

@@ -46,7 +46,7 @@ struct SignInPorts {
 };
 
 class SignIn {
-public:
+  public:
     // Runs the window's opening steps: the list holds the known players.
     SignIn(SharedState& state, SignInPorts ports);
 
@@ -67,7 +67,7 @@ public:
     // The window is being closed; true lets it close, false keeps it open.
     bool query_unload();
 
-private:
+  private:
     void sign_in_new_player();
     void sign_in_returning_player();
     void open_game();

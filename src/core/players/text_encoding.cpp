@@ -36,14 +36,19 @@ std::size_t sequence_length(std::string_view text, std::size_t i) {
 }
 
 char32_t decode(std::string_view text, std::size_t i, std::size_t length) {
-    const auto byte = [&](std::size_t k) { return static_cast<char32_t>(static_cast<unsigned char>(text[k])); };
+    const auto byte = [&](std::size_t k) {
+        return static_cast<char32_t>(static_cast<unsigned char>(text[k]));
+    };
     switch (length) {
-    case 1: return byte(i);
-    case 2: return ((byte(i) & 0x1F) << 6) | (byte(i + 1) & 0x3F);
-    case 3: return ((byte(i) & 0x0F) << 12) | ((byte(i + 1) & 0x3F) << 6) | (byte(i + 2) & 0x3F);
-    default:
-        return ((byte(i) & 0x07) << 18) | ((byte(i + 1) & 0x3F) << 12) |
-               ((byte(i + 2) & 0x3F) << 6) | (byte(i + 3) & 0x3F);
+        case 1:
+            return byte(i);
+        case 2:
+            return ((byte(i) & 0x1F) << 6) | (byte(i + 1) & 0x3F);
+        case 3:
+            return ((byte(i) & 0x0F) << 12) | ((byte(i + 1) & 0x3F) << 6) | (byte(i + 2) & 0x3F);
+        default:
+            return ((byte(i) & 0x07) << 18) | ((byte(i + 1) & 0x3F) << 12) |
+                   ((byte(i + 2) & 0x3F) << 6) | (byte(i + 3) & 0x3F);
     }
 }
 
