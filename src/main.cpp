@@ -1,6 +1,7 @@
 // Varodex: wires the Qt platform to the game and starts the event loop.
 #include <QApplication>
 #include <QIcon>
+#include <filesystem>
 
 #include "app_windows.h"
 #include "help_window.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[]) {
     ui::QtSounds sounds;
     ui::QtDialogs dialogs;
     ui::QtPrinter printer;
-    RecordsFile records("amath.txt");
+    RecordsFile records(std::filesystem::current_path());
 
     ui::AppWindows windows;
     App app(AppPorts{clock, random, sounds, dialogs, printer, records, ui::primary_display_scale(),

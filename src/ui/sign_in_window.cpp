@@ -63,8 +63,8 @@ bool is_enter(const QKeyEvent* key) {
 
 }  // namespace
 
-SignInWindow::SignInWindow(SharedState& state, SignInPorts ports, QWidget* parent)
-    : QWidget(parent), presenter_(std::make_unique<SignIn>(state, ports)) {
+SignInWindow::SignInWindow(std::shared_ptr<SignIn> presenter, QWidget* parent)
+    : QWidget(parent), presenter_(std::move(presenter)) {
     setObjectName(QStringLiteral("name_form"));
     build();
     render();

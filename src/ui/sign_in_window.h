@@ -18,7 +18,7 @@ class SignInWindow : public QWidget {
     Q_OBJECT
 
   public:
-    SignInWindow(SharedState& state, SignInPorts ports, QWidget* parent = nullptr);
+    explicit SignInWindow(std::shared_ptr<SignIn> presenter, QWidget* parent = nullptr);
     ~SignInWindow() override;
 
     static constexpr int client_width = 480;
@@ -42,7 +42,7 @@ class SignInWindow : public QWidget {
     void forward(Handler handler);
     void render();
 
-    std::unique_ptr<SignIn> presenter_;
+    std::shared_ptr<SignIn> presenter_;
     bool closing_quietly_ = false;
     bool rendering_ = false;
 

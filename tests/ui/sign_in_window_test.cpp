@@ -48,7 +48,7 @@ class SignInWindowTest : public QObject {
     }
 
     void shows_the_players_and_signs_in_the_one_picked() {
-        ui::SignInWindow window(state_, ports());
+        ui::SignInWindow window(std::make_shared<SignIn>(state_, ports()));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral(" Varodex"));
@@ -82,7 +82,7 @@ class SignInWindowTest : public QObject {
     }
 
     void refuses_a_known_name_in_other_letter_case() {
-        ui::SignInWindow window(state_, ports());
+        ui::SignInWindow window(std::make_shared<SignIn>(state_, ports()));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* textbox = window.findChild<QLineEdit*>(QStringLiteral("player_name_textbox"));
@@ -103,7 +103,7 @@ class SignInWindowTest : public QObject {
     }
 
     void a_double_click_signs_in_too() {
-        ui::SignInWindow window(state_, ports());
+        ui::SignInWindow window(std::make_shared<SignIn>(state_, ports()));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* list = window.findChild<QListWidget*>(QStringLiteral("player_name_list"));
@@ -116,7 +116,7 @@ class SignInWindowTest : public QObject {
     }
 
     void closing_asks_first_and_no_keeps_the_window() {
-        ui::SignInWindow window(state_, ports());
+        ui::SignInWindow window(std::make_shared<SignIn>(state_, ports()));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         dialogs_.answers = {DialogButton::no};

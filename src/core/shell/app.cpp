@@ -46,8 +46,12 @@ void App::show_window(WindowKind kind) {
         case WindowKind::about: about_ = std::make_shared<AboutBox>(*this); break;
         case WindowKind::goodbye: goodbye_ = std::make_shared<GoodbyePresenter>(state_, *this); break;
     }
-    // The start-up screen's opening may already have ended the program (large fonts, No).
-    if (ended_) return;
+    // The start-up screen's opening may already have ended the program (large fonts, No):
+    // then no window is put on the screen.
+    if (ended_) {
+        drop(kind);
+        return;
+    }
     if (views_) views_->window_opened(kind);
 }
 
@@ -59,6 +63,11 @@ void App::retire(std::shared_ptr<T>& presenter) {
 
 void App::close_window(WindowKind kind) {
     if (!is_open(kind)) return;
+    drop(kind);
+    if (views_) views_->window_closed(kind);
+}
+
+void App::drop(WindowKind kind) {
     switch (kind) {
         case WindowKind::startup: retire(startup_); break;
         case WindowKind::sign_in: retire(sign_in_); break;
@@ -68,7 +77,6 @@ void App::close_window(WindowKind kind) {
         case WindowKind::about: retire(about_); break;
         case WindowKind::goodbye: retire(goodbye_); break;
     }
-    if (views_) views_->window_closed(kind);
 }
 
 bool App::is_open(WindowKind kind) const {

@@ -84,6 +84,8 @@ public:
 private:
     template <typename T>
     void retire(std::shared_ptr<T>& presenter);
+    // Lets the window's presenter go, telling no view.
+    void drop(WindowKind kind);
 
     SharedState state_;
     AppPorts ports_;
