@@ -28,8 +28,8 @@ class SessionRecords : public PlayerRecords {
                                   RecordsProblem*) override {
         GameHistory history;
         for (const GameRecord& g : games_) {
-            if (g.player_name != name || g.game_code != code ||
-                g.time_trial_game != time_trial || g.way_to_play != way) {
+            if (g.player_name != name || g.game_code != code || g.time_trial_game != time_trial ||
+                g.way_to_play != way) {
                 continue;
             }
             ++history.count;

@@ -117,11 +117,11 @@ void add_entries(QMenu* menu, QMenuBar* bar, const std::vector<MenuEntry>& entri
         const bool checked = entry.checked;
         // Qt flips a checkable entry by itself; the mark stays what the data says until the
         // data changes it.
-        QObject::connect(action, &QAction::triggered, action, [action, clicked, name, index,
-                                                               checked] {
+        const auto on_trigger = [action, clicked, name, index, checked] {
             action->setChecked(checked);
             clicked(name, index);
-        });
+        };
+        QObject::connect(action, &QAction::triggered, action, on_trigger);
     }
 }
 

@@ -23,11 +23,8 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     if (width() <= 0 || height() <= 0) return;
     // Twenty-nine backdrops share two pictures: each size is drawn from its SVG once.
     const qreal ratio = devicePixelRatioF();
-    const QString key = QStringLiteral("varodex:%1:%2x%3@%4")
-                            .arg(resource_)
-                            .arg(width())
-                            .arg(height())
-                            .arg(ratio);
+    const QString key =
+        QStringLiteral("varodex:%1:%2x%3@%4").arg(resource_).arg(width()).arg(height()).arg(ratio);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
         pixmap = QPixmap(size() * ratio);

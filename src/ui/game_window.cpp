@@ -122,11 +122,10 @@ void GameWindow::render_special(const GameScreenControls& now, const GameScreenC
         }
     }
     if (!before || before->formula_label_alignment != now.formula_label_alignment) {
-        const Qt::Alignment across = now.formula_label_alignment == Alignment::centre
-                                         ? Qt::AlignHCenter
-                                     : now.formula_label_alignment == Alignment::right
-                                         ? Qt::AlignRight
-                                         : Qt::AlignLeft;
+        const Qt::Alignment across =
+            now.formula_label_alignment == Alignment::centre  ? Qt::AlignHCenter
+            : now.formula_label_alignment == Alignment::right ? Qt::AlignRight
+                                                              : Qt::AlignLeft;
         formula_label_->setAlignment(across | Qt::AlignTop);
     }
     const auto timer = [](QTimer& qt, const TimerControl& t, const TimerControl* was) {
@@ -173,9 +172,8 @@ bool GameWindow::mouse_event(int target, QWidget* widget, QEvent* event) {
             if (target == start_target) {
                 forward([this, at] { presenter_->start_mouse_move(at.x(), at.y()); });
             } else if (target >= 0) {
-                forward([this, target, at] {
-                    presenter_->square_mouse_move(target, at.x(), at.y());
-                });
+                forward(
+                    [this, target, at] { presenter_->square_mouse_move(target, at.x(), at.y()); });
             }
             return true;
         }
@@ -183,7 +181,8 @@ bool GameWindow::mouse_event(int target, QWidget* widget, QEvent* event) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() != Qt::LeftButton) return true;
             // A click is a press and a release on the same control.
-            const bool click = pressed_ == widget && widget->rect().contains(mouse->position().toPoint());
+            const bool click =
+                pressed_ == widget && widget->rect().contains(mouse->position().toPoint());
             pressed_ = nullptr;
             if (!click) return true;
             if (target == start_target) {

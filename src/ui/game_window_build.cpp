@@ -18,7 +18,9 @@ namespace {
 
 using C = GameScreenControls;
 
-QFont arial(double points, bool bold = true) { return design_font(QStringLiteral("Arial"), points, bold); }
+QFont arial(double points, bool bold = true) {
+    return design_font(QStringLiteral("Arial"), points, bold);
+}
 QFont arial_narrow(double points) {
     return design_font(QStringLiteral("Arial Narrow"), points, true);
 }
@@ -34,7 +36,14 @@ constexpr Qt::Alignment top_left = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment top_centre = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment top_right = Qt::AlignRight | Qt::AlignTop;
 
-QString picture_file(const QString& name) { return QStringLiteral(":/images/%1.svg").arg(name); }
+QString picture_file(const QString& name) {
+    return QStringLiteral(":/images/%1.svg").arg(name);
+}
+
+// The widget shows one of the screen's single controls.
+GameWindow::ControlOf of(Control C::*member) {
+    return [member](const C& c) -> const Control& { return c.*member; };
+}
 
 QString first_visit_text(int box) {
     QFile file(QStringLiteral(":/texts/initial_instructions_%1.txt").arg(box));
@@ -131,13 +140,10 @@ void GameWindow::build_table(QWidget* client) {
              [i](const C& c) -> const Control& { return c.xy_back_shape[i]; });
     }
     // Hidden pictures that other controls borrow from.
-    add_picture(client, [](const C& c) -> const Control& { return c.always_black_background; },
-                QStringLiteral("always_black_background"));
-    add_picture(client,
-                [](const C& c) -> const Control& { return c.puzzle_square_background_yellow; },
+    add_picture(client, of(&C::always_black_background), QStringLiteral("always_black_background"));
+    add_picture(client, of(&C::puzzle_square_background_yellow),
                 QStringLiteral("puzzle_square_background_yellow"));
-    add_picture(client, [](const C& c) -> const Control& { return c.hand_icon_image; },
-                QStringLiteral("hand_icon_image"));
+    add_picture(client, of(&C::hand_icon_image), QStringLiteral("hand_icon_image"));
 
     for (int i = 0; i < square_count; ++i) {
         backdrops_[i] = add_picture(
@@ -145,59 +151,52 @@ void GameWindow::build_table(QWidget* client) {
             QStringLiteral("puzzle_square_background"));
         backdrops_[i]->setObjectName(indexed("puzzle_square_background", i));
     }
-    add_picture(client, [](const C& c) -> const Control& { return c.Q_background_image; },
-                QStringLiteral("Q_background_image"));
+    add_picture(client, of(&C::Q_background_image), QStringLiteral("Q_background_image"));
 
     // The frame round the right answer lies behind the squares, so the number stays readable.
     auto* answer_frame = new FrameShape(8, client);
     answer_frame->setObjectName(QStringLiteral("puzzle_square_yellow_combat"));
-    bind(answer_frame, [](const C& c) -> const Control& { return c.puzzle_square_yellow_combat; },
-         grown_by(answer_frame->grow()));
+    bind(answer_frame, of(&C::puzzle_square_yellow_combat), grown_by(answer_frame->grow()));
 
     for (int i = 0; i < square_count; ++i) {
         // The x and y rows in Arial; the z row and the answers in the narrow face.
         const QFont font = i < 16 ? arial(14.25) : arial_narrow(14.25);
-        QLabel* square =
-            add_label(client, [i](const C& c) -> const Control& { return c.puzzle_square[i]; },
-                      font, Qt::AlignCenter, true, false);
+        QLabel* square = add_label(
+            client, [i](const C& c) -> const Control& { return c.puzzle_square[i]; }, font,
+            Qt::AlignCenter, true, false);
         square->setObjectName(indexed("puzzle_square", i));
         square->setAttribute(Qt::WA_TransparentForMouseEvents, false);
         square->installEventFilter(this);
         squares_[i] = square;
     }
-    add_label(client, [](const C& c) -> const Control& { return c.X_label; }, arial(14.25),
-              top_right, false, false)
+    add_label(client, of(&C::X_label), arial(14.25), top_right, false, false)
         ->setObjectName(QStringLiteral("X_label"));
-    add_label(client, [](const C& c) -> const Control& { return c.Y_label; }, arial(14.25),
-              top_right, false, false)
+    add_label(client, of(&C::Y_label), arial(14.25), top_right, false, false)
         ->setObjectName(QStringLiteral("Y_label"));
-    add_label(client, [](const C& c) -> const Control& { return c.z_label; }, arial(14.25),
-              top_right, false, false)
+    add_label(client, of(&C::z_label), arial(14.25), top_right, false, false)
         ->setObjectName(QStringLiteral("z_label"));
     // The equal sign's label reaches under the "?" box; its sign sits at its right end.
-    add_label(client, [](const C& c) -> const Control& { return c.equal_sign_label; },
-              arial(14.25), top_right, false, false)
+    add_label(client, of(&C::equal_sign_label), arial(14.25), top_right, false, false)
         ->setObjectName(QStringLiteral("equal_sign_label"));
-    add_label(client, [](const C& c) -> const Control& { return c.Q_label; }, arial(14.25),
-              Qt::AlignCenter, true, false)
+    add_label(client, of(&C::Q_label), arial(14.25), Qt::AlignCenter, true, false)
         ->setObjectName(QStringLiteral("Q_label"));
 
     // The pressed look lies on the square it marks.
     auto* pressed_frame = new FrameShape(3, client);
     pressed_frame->setObjectName(QStringLiteral("puzzle_square_yellow"));
-    bind(pressed_frame, [](const C& c) -> const Control& { return c.puzzle_square_yellow; },
-         grown_by(pressed_frame->grow()));
+    bind(pressed_frame, of(&C::puzzle_square_yellow), grown_by(pressed_frame->grow()));
 
     for (int n = 1; n <= 5; ++n) {
-        add_picture(client, [n](const C& c) -> const Control& { return c.Big_red_X[n]; },
-                    QStringLiteral("Big_red_X"))
+        add_picture(
+            client, [n](const C& c) -> const Control& { return c.Big_red_X[n]; },
+            QStringLiteral("Big_red_X"))
             ->setObjectName(indexed("Big_red_X", n));
     }
 }
 
 void GameWindow::build_answer_area(QWidget* client) {
-    formula_label_ = add_label(client, [](const C& c) -> const Control& { return c.formula_label; },
-                               sans_serif(13.5), top_left, false, false);
+    formula_label_ =
+        add_label(client, of(&C::formula_label), sans_serif(13.5), top_left, false, false);
     formula_label_->setObjectName(QStringLiteral("formula_label"));
 
     for (int i = 0; i < choice_count; ++i) {
@@ -212,32 +211,30 @@ void GameWindow::build_answer_area(QWidget* client) {
         });
         bind(box, [i](const C& c) -> const Control& { return c.function_choice_command[i]; });
         choices_[i] = box;
-        add_label(client, [i](const C& c) -> const Control& { return c.function_choice_label[i]; },
-                  sans_serif(13.5), top_left, false, true)
+        add_label(
+            client, [i](const C& c) -> const Control& { return c.function_choice_label[i]; },
+            sans_serif(13.5), top_left, false, true)
             ->setObjectName(indexed("function_choice_label", i));
     }
     for (int k = 0; k < step_label_count; ++k) {
-        add_label(client, [k](const C& c) -> const Control& { return c.correct_step_label[k]; },
-                  sans_serif(9.75), top_left, false, true)
+        add_label(
+            client, [k](const C& c) -> const Control& { return c.correct_step_label[k]; },
+            sans_serif(9.75), top_left, false, true)
             ->setObjectName(indexed("correct_step_label", k));
     }
-    QLabel* explanation =
-        add_label(client, [](const C& c) -> const Control& { return c.combat_answer_explanation; },
-                  arial(12, false), top_left, false, false);
+    QLabel* explanation = add_label(client, of(&C::combat_answer_explanation), arial(12, false),
+                                    top_left, false, false);
     explanation->setObjectName(QStringLiteral("combat_answer_explanation"));
     explanation->setWordWrap(true);
     QLabel* wrong =
-        add_label(client, [](const C& c) -> const Control& { return c.wrong_answer_label; },
-                  sans_serif(18), top_left, true, false);
+        add_label(client, of(&C::wrong_answer_label), sans_serif(18), top_left, true, false);
     wrong->setObjectName(QStringLiteral("wrong_answer_label"));
     wrong->setWordWrap(true);
 }
 
 void GameWindow::build_feedback(QWidget* client) {
-    add_picture(client, [](const C& c) -> const Control& { return c.correct_image; },
-                QStringLiteral("correct_image"));
-    add_picture(client, [](const C& c) -> const Control& { return c.incorrect_image; },
-                QStringLiteral("incorrect_image"));
+    add_picture(client, of(&C::correct_image), QStringLiteral("correct_image"));
+    add_picture(client, of(&C::incorrect_image), QStringLiteral("incorrect_image"));
 }
 
 void GameWindow::build_combat(QWidget* client) {
@@ -249,18 +246,14 @@ void GameWindow::build_combat(QWidget* client) {
         label->installEventFilter(this);
         player_labels_.push_back(label);
     };
-    player_label([](const C& c) -> const Control& { return c.q_player_label; }, "q_player_label",
-                 arial(14.25), false);
-    player_label([](const C& c) -> const Control& { return c.p_player_label; }, "p_player_label",
-                 arial(15.75), false);
-    player_label([](const C& c) -> const Control& { return c.q_player_score_label; },
-                 "q_player_score_label", arial(15.75), false);
-    player_label([](const C& c) -> const Control& { return c.p_player_score_label; },
-                 "p_player_score_label", arial(15.75), false);
-    player_label([](const C& c) -> const Control& { return c.q_combat_instructions_label; },
-                 "q_combat_instructions_label", arial(12), true);
-    player_label([](const C& c) -> const Control& { return c.p_combat_instructions_label; },
-                 "p_combat_instructions_label", arial(12), true);
+    player_label(of(&C::q_player_label), "q_player_label", arial(14.25), false);
+    player_label(of(&C::p_player_label), "p_player_label", arial(15.75), false);
+    player_label(of(&C::q_player_score_label), "q_player_score_label", arial(15.75), false);
+    player_label(of(&C::p_player_score_label), "p_player_score_label", arial(15.75), false);
+    player_label(of(&C::q_combat_instructions_label), "q_combat_instructions_label", arial(12),
+                 true);
+    player_label(of(&C::p_combat_instructions_label), "p_combat_instructions_label", arial(12),
+                 true);
     for (const bool p : {false, true}) {
         auto* border = new FrameShape(10, client);
         border->setObjectName(p ? QStringLiteral("p_player_border_shape")
@@ -275,19 +268,14 @@ void GameWindow::build_combat(QWidget* client) {
 }
 
 void GameWindow::build_start_button(QWidget* client) {
-    add_picture(client, [](const C& c) -> const Control& { return c.start_background_panel; },
-                QStringLiteral("start_background_panel"));
-    PictureBox* image = add_picture(
-        client, [](const C& c) -> const Control& { return c.start_image; },
-        QStringLiteral("start_image"));
+    add_picture(client, of(&C::start_background_panel), QStringLiteral("start_background_panel"));
+    PictureBox* image = add_picture(client, of(&C::start_image), QStringLiteral("start_image"));
     image->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     image->installEventFilter(this);
     start_image_ = image;
     // The pressed shade covers the face of the button picture.
-    bind(filled_shape(client, QStringLiteral("start_dark")),
-         [](const C& c) -> const Control& { return c.start_dark; });
-    add_label(client, [](const C& c) -> const Control& { return c.start_label; }, arial(24),
-              top_centre, false, false)
+    bind(filled_shape(client, QStringLiteral("start_dark")), of(&C::start_dark));
+    add_label(client, of(&C::start_label), arial(24), top_centre, false, false)
         ->setObjectName(QStringLiteral("start_label"));
 
     skip_button_ = new QPushButton(client);
@@ -296,38 +284,31 @@ void GameWindow::build_start_button(QWidget* client) {
     skip_button_->setFocusPolicy(Qt::NoFocus);
     connect(skip_button_, &QPushButton::clicked, this,
             [this] { forward([this] { presenter_->skip_click(); }); });
-    bind(skip_button_, [](const C& c) -> const Control& { return c.skip_problem_command; });
+    bind(skip_button_, of(&C::skip_problem_command));
 
     // In front of the table, as every tick brings it there.
-    add_label(client, [](const C& c) -> const Control& { return c.instruction_label; },
-              arial(9.75, false), top_left, false, true)
+    add_label(client, of(&C::instruction_label), arial(9.75, false), top_left, false, true)
         ->setObjectName(QStringLiteral("instruction_label"));
 }
 
 void GameWindow::build_chalk_board(QWidget* client) {
-    PictureBox* board = add_picture(
-        client, [](const C& c) -> const Control& { return c.chalk_board; },
-        QStringLiteral("chalk_board"));
+    PictureBox* board = add_picture(client, of(&C::chalk_board), QStringLiteral("chalk_board"));
     QWidget* panel = filled_shape(board, QStringLiteral("advanced_game_over"));
-    bind(panel, [](const C& c) -> const Control& { return c.advanced_game_over; });
+    bind(panel, of(&C::advanced_game_over));
     const Control& design = presenter_->controls().advanced_game_over;
-    QLabel* greeting =
-        add_label(panel, [](const C& c) -> const Control& { return c.advanced_well_done_label; },
-                  comic(36), Qt::AlignCenter, false, false);
+    QLabel* greeting = add_label(panel, of(&C::advanced_well_done_label), comic(36),
+                                 Qt::AlignCenter, false, false);
     greeting->setObjectName(QStringLiteral("advanced_well_done_label"));
     bound_.back().placement = at(0, 30, design.width, 62);
-    add_picture(panel, [](const C& c) -> const Control& { return c.happy_face; },
-                QStringLiteral("happy_face"));
+    add_picture(panel, of(&C::happy_face), QStringLiteral("happy_face"));
     bound_.back().placement = at(design.width / 2 - 150, 98, 64, 64);
-    QLabel* game_over =
-        add_label(panel, [](const C& c) -> const Control& { return c.advanced_game_over_label; },
-                  comic(30, true), Qt::AlignLeft | Qt::AlignVCenter, false, false);
+    QLabel* game_over = add_label(panel, of(&C::advanced_game_over_label), comic(30, true),
+                                  Qt::AlignLeft | Qt::AlignVCenter, false, false);
     game_over->setObjectName(QStringLiteral("advanced_game_over_label"));
     bound_.back().placement = at(design.width / 2 - 70, 98, 240, 64);
 
     // The board's title and chalk rows lie on the panel: the title stays whole above it.
-    add_label(board, [](const C& c) -> const Control& { return c.solutions_label; },
-              comic(26.25), top_centre, false, true)
+    add_label(board, of(&C::solutions_label), comic(26.25), top_centre, false, true)
         ->setObjectName(QStringLiteral("solutions_label"));
     using Row = std::array<Control, 4> C::*;
     const std::array<std::pair<Row, const char*>, 5> rows = {{
@@ -339,8 +320,9 @@ void GameWindow::build_chalk_board(QWidget* client) {
     }};
     for (const auto& [row, name] : rows) {
         for (int i = 0; i < 4; ++i) {
-            add_label(board, [row = row, i](const C& c) -> const Control& { return (c.*row)[i]; },
-                      comic(20.25, true), top_left, false, true)
+            add_label(
+                board, [row = row, i](const C& c) -> const Control& { return (c.*row)[i]; },
+                comic(20.25, true), top_left, false, true)
                 ->setObjectName(indexed(name, i));
         }
     }
@@ -348,9 +330,8 @@ void GameWindow::build_chalk_board(QWidget* client) {
 
 void GameWindow::build_status_strip(QWidget* client) {
     // The strip lies over the foot of the chalk board, where its tray leaves room.
-    PictureBox* strip = add_picture(
-        client, [](const C& c) -> const Control& { return c.status_bar_image; },
-        QStringLiteral("status_bar_image"));
+    PictureBox* strip =
+        add_picture(client, of(&C::status_bar_image), QStringLiteral("status_bar_image"));
     const std::array<std::pair<Control C::*, const char*>, 6> labels = {{
         {&C::game_level_label, "game_level_label"},
         {&C::Problem_number_label, "Problem_number_label"},
@@ -360,8 +341,7 @@ void GameWindow::build_status_strip(QWidget* client) {
         {&C::total_game_score_label, "total_game_score_label"},
     }};
     for (const auto& [member, name] : labels) {
-        add_label(strip, [member = member](const C& c) -> const Control& { return c.*member; },
-                  arial(9.75), top_left, false, true)
+        add_label(strip, of(member), arial(9.75), top_left, false, true)
             ->setObjectName(QLatin1String(name));
     }
 }

@@ -49,7 +49,9 @@ void save_shot(QWidget& window, const char* file) {
     QVERIFY(window.grab().save(QStringLiteral(VARODEX_SHOTS_DIR "/") + QLatin1String(file)));
 }
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
@@ -182,8 +184,8 @@ class GameWindowTest : public QObject {
 
         QStringList menus;
         for (QAction* action : window->menuBar()->actions()) menus << action->text();
-        QCOMPARE(menus, QStringList({"Level", "Ways To Play", "Options", "Settings", "Help",
-                                     "Exit"}));
+        QCOMPARE(menus,
+                 QStringList({"Level", "Ways To Play", "Options", "Settings", "Help", "Exit"}));
         save_shot(*window, "game_opening.png");
     }
 
@@ -216,7 +218,8 @@ class GameWindowTest : public QObject {
         QVERIFY(shown(QStringLiteral("Q_label")) && shown(QStringLiteral("equal_sign_label")));
         QCOMPARE(text_of(QStringLiteral("instruction_label")),
                  QStringLiteral("Click on the correct answer from the purple squares below."));
-        QCOMPARE(text_of(QStringLiteral("Problem_number_label")), QStringLiteral("Problem  1 of 10"));
+        QCOMPARE(text_of(QStringLiteral("Problem_number_label")),
+                 QStringLiteral("Problem  1 of 10"));
         QVERIFY(text_of(QStringLiteral("time_bonus")).startsWith(QStringLiteral("Time Bonus ")));
         save_shot(*window, "game_calculate_value.png");
 
