@@ -25,10 +25,10 @@ QLabel* about_label(QWidget* parent, const char* name, const Control& control, Q
 
 }  // namespace
 
-AboutWindow::AboutWindow(WindowHost& windows, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), presenter_(windows) {
+AboutWindow::AboutWindow(std::shared_ptr<AboutBox> presenter, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), presenter_(std::move(presenter)) {
     setObjectName(QStringLiteral("about_form"));
-    const AboutScreen& screen = presenter_.screen();
+    const AboutScreen& screen = presenter_->screen();
     setWindowTitle(qs(screen.window_caption));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
     setFixedSize(client_width, client_height);
@@ -59,9 +59,9 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == title_label_) {
-            presenter_.title_label_click();
+            presenter_->title_label_click();
         } else if (watched == maker_label_) {
-            presenter_.maker_label_click();
+            presenter_->maker_label_click();
         }
     }
     return true;
@@ -69,7 +69,7 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void AboutWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        presenter_.background_click();
+        presenter_->background_click();
     }
 }
 

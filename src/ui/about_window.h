@@ -1,6 +1,8 @@
 // The about box: borderless, on the splash picture; a click on it closes it.
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
 #include "platform/window_host.h"
@@ -14,9 +16,9 @@ class AboutWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit AboutWindow(WindowHost& windows, QWidget* parent = nullptr);
+    explicit AboutWindow(std::shared_ptr<AboutBox> presenter, QWidget* parent = nullptr);
 
-    const AboutBox& presenter() const { return presenter_; }
+    const AboutBox& presenter() const { return *presenter_; }
 
     static constexpr int client_width = 536;
     static constexpr int client_height = 284;
@@ -27,7 +29,7 @@ class AboutWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    AboutBox presenter_;
+    std::shared_ptr<AboutBox> presenter_;
     QLabel* maker_label_ = nullptr;
     QLabel* title_label_ = nullptr;
 };

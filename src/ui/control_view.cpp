@@ -7,10 +7,9 @@
 #include <QSvgRenderer>
 
 #include "qt_platform.h"
+#include "shell_widgets.h"
 
 namespace varodex::ui {
-
-QColor to_qcolor(Colour colour) { return QColor(colour.red, colour.green, colour.blue); }
 
 const QCursor& hand_cursor() {
     static const QCursor cursor = [] {
@@ -85,7 +84,14 @@ void apply_control(QWidget* widget, const Control& now, const Control* before) {
             if (button->isCheckable()) button->setChecked(now.checked);
         }
     }
-    if (all || before->pointer != now.pointer) widget->setCursor(cursor_for(now.pointer));
+    if (all || before->pointer != now.pointer) {
+        // The normal pointer is the container's, so the window's busy pointer shows over it.
+        if (now.pointer == Pointer::normal) {
+            widget->unsetCursor();
+        } else {
+            widget->setCursor(cursor_for(now.pointer));
+        }
+    }
     if (all || before->visible != now.visible) widget->setVisible(now.visible);
 }
 
@@ -108,8 +114,14 @@ void add_entries(QMenu* menu, QMenuBar* bar, const std::vector<MenuEntry>& entri
         action->setChecked(entry.checked);
         const std::string name = entry.name;
         const int index = entry.index;
-        QObject::connect(action, &QAction::triggered, action,
-                         [clicked, name, index] { clicked(name, index); });
+        const bool checked = entry.checked;
+        // Qt flips a checkable entry by itself; the mark stays what the data says until the
+        // data changes it.
+        const auto on_trigger = [action, clicked, name, index, checked] {
+            action->setChecked(checked);
+            clicked(name, index);
+        };
+        QObject::connect(action, &QAction::triggered, action, on_trigger);
     }
 }
 
@@ -117,6 +129,12 @@ void add_entries(QMenu* menu, QMenuBar* bar, const std::vector<MenuEntry>& entri
 
 void build_menu_bar(QMenuBar* bar, const std::vector<MenuEntry>& entries,
                     const std::function<void(const std::string&, int)>& clicked) {
+    // The submenus belong to the bar, not to its actions: take them away with the entries.
+    for (QMenu* old : bar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        old->hide();
+        old->setParent(nullptr);
+        old->deleteLater();
+    }
     bar->clear();
     add_entries(nullptr, bar, entries, clicked);
 }

@@ -9,18 +9,17 @@
 
 #include "screen/control.h"
 #include "screen/menu.h"
+#include "shell_widgets.h"
 
 namespace varodex::ui {
-
-QColor to_qcolor(Colour colour);
 
 // The game's custom hand pointer, drawn from its picture; the hot spot is the fingertip.
 const QCursor& hand_cursor();
 QCursor cursor_for(Pointer pointer);
 
 // Applies caption (for labels and buttons), visibility, enabled state, check mark, place,
-// colours, font size and pointer. With `before`, only what differs is touched, so a tick
-// that changes nothing repaints nothing.
+// colours, font size and pointer (the normal pointer is the parent's). With `before`, only
+// what differs is touched, so a tick that changes nothing repaints nothing.
 void apply_control(QWidget* widget, const Control& now, const Control* before = nullptr);
 
 // Rebuilds `bar` from the entries; a click on a leaf calls `clicked(name, index)`.

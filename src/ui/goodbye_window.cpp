@@ -19,10 +19,10 @@ const char* plate_style =
 
 }  // namespace
 
-GoodbyeWindow::GoodbyeWindow(const SharedState& state, WindowHost& windows, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), presenter_(state, windows) {
+GoodbyeWindow::GoodbyeWindow(std::shared_ptr<GoodbyePresenter> presenter, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), presenter_(std::move(presenter)) {
     setObjectName(QStringLiteral("Good_bye_form"));
-    const GoodbyeScreen& screen = presenter_.screen();
+    const GoodbyeScreen& screen = presenter_->screen();
     setWindowTitle(qs(screen.window_caption));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
     setFixedSize(client_width, client_height);
@@ -48,13 +48,13 @@ GoodbyeWindow::GoodbyeWindow(const SharedState& state, WindowHost& windows, QWid
     exit_button->setDefault(true);
     exit_button->setCursor(hand_pointer());
     connect(exit_button, &QPushButton::clicked, this,
-            [this] { presenter_.CONTINUE_COMMAND_click(); });
+            [this] { presenter_->CONTINUE_COMMAND_click(); });
 
     center_on_screen(*this);
 }
 
 void GoodbyeWindow::closeEvent(QCloseEvent* event) {
-    presenter_.window_closing();
+    presenter_->window_closing();
     event->accept();
 }
 

@@ -1,6 +1,8 @@
 // The goodbye screen: greets the player; leaving it in any way ends the program.
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
 #include "platform/window_host.h"
@@ -13,9 +15,9 @@ class GoodbyeWindow : public QWidget {
     Q_OBJECT
 
   public:
-    GoodbyeWindow(const SharedState& state, WindowHost& windows, QWidget* parent = nullptr);
+    explicit GoodbyeWindow(std::shared_ptr<GoodbyePresenter> presenter, QWidget* parent = nullptr);
 
-    const GoodbyePresenter& presenter() const { return presenter_; }
+    const GoodbyePresenter& presenter() const { return *presenter_; }
 
     static constexpr int client_width = 420;
     static constexpr int client_height = 260;
@@ -25,7 +27,7 @@ class GoodbyeWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    GoodbyePresenter presenter_;
+    std::shared_ptr<GoodbyePresenter> presenter_;
 };
 
 }  // namespace varodex::ui

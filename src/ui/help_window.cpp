@@ -49,14 +49,13 @@ QString shown_text(const std::string& text) {
 
 }  // namespace
 
-HelpWindow::HelpWindow(const SharedState& state, Sounds& sounds, Printer& printer, Dialogs& dialogs,
-                       WindowHost& windows, PdfPathChooser choose_pdf_path, QWidget* parent)
+HelpWindow::HelpWindow(std::shared_ptr<HelpViewer> presenter, PdfPathChooser choose_pdf_path,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window),
-      presenter_(state, help_topic_text(state.help_topic).toStdString(), sounds, printer, dialogs,
-                 windows),
+      presenter_(std::move(presenter)),
       choose_pdf_path_(std::move(choose_pdf_path)) {
     setObjectName(QStringLiteral("definitions_form"));
-    const HelpScreen& screen = presenter_.screen();
+    const HelpScreen& screen = presenter_->screen();
     setWindowTitle(qs(screen.window_caption));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
     setFixedSize(client_width, client_height);
@@ -85,18 +84,18 @@ HelpWindow::HelpWindow(const SharedState& state, Sounds& sounds, Printer& printe
     place(*ok_button, screen.ok_button);
     if (screen.ok_button.pointer == Pointer::hand) ok_button->setCursor(hand_pointer());
     // The host may delete this window as it closes, so nothing of it is touched after.
-    connect(ok_button, &QPushButton::clicked, this, [this] { presenter_.ok_button_click(); });
+    connect(ok_button, &QPushButton::clicked, this, [this] { presenter_->ok_button_click(); });
 
     center_on_screen(*this);
 }
 
 void HelpWindow::print_click() {
-    if (presenter_.Command2_click() != PrintOutcome::save_as_pdf) return;
+    if (presenter_->Command2_click() != PrintOutcome::save_as_pdf) return;
     const QString path =
-        choose_pdf_path_(this, qs(presenter_.document_name()) + QStringLiteral(".pdf"));
+        choose_pdf_path_(this, qs(presenter_->document_name()) + QStringLiteral(".pdf"));
     if (path.isEmpty()) return;
-    presenter_.pdf_saved(
-        print_lines_to_pdf(path, presenter_.document_name(), presenter_.print_lines()),
+    presenter_->pdf_saved(
+        print_lines_to_pdf(path, presenter_->document_name(), presenter_->print_lines()),
         path.toStdString());
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -30,11 +31,10 @@ class HelpWindow : public QWidget {
 
   public:
     // Opens on the topic of state.help_topic.
-    HelpWindow(const SharedState& state, Sounds& sounds, Printer& printer, Dialogs& dialogs,
-               WindowHost& windows, PdfPathChooser choose_pdf_path = ask_for_pdf_path,
-               QWidget* parent = nullptr);
+    explicit HelpWindow(std::shared_ptr<HelpViewer> presenter,
+                        PdfPathChooser choose_pdf_path = ask_for_pdf_path, QWidget* parent = nullptr);
 
-    const HelpViewer& presenter() const { return presenter_; }
+    const HelpViewer& presenter() const { return *presenter_; }
 
     static constexpr int client_width = 459;
     static constexpr int client_height = 343;
@@ -42,7 +42,7 @@ class HelpWindow : public QWidget {
   private:
     void print_click();
 
-    HelpViewer presenter_;
+    std::shared_ptr<HelpViewer> presenter_;
     PdfPathChooser choose_pdf_path_;
 };
 

@@ -18,6 +18,8 @@ QFont design_font(const QString& family, double points, bool bold) {
     QStringList families{family};
     if (family == QLatin1String("Arial") || family == QLatin1String("MS Sans Serif")) {
         families << QStringLiteral("Liberation Sans");
+    } else if (family == QLatin1String("Arial Narrow")) {
+        families << QStringLiteral("Liberation Sans Narrow");
     } else if (family == QLatin1String("Comic Sans MS")) {
         families << QStringLiteral("Comic Neue");
     } else if (family == QLatin1String("Times New Roman")) {

@@ -17,8 +17,9 @@ class QWidget;
 
 namespace varodex::ui {
 
-// The design's face with the face this desktop has in its place (Arial: Liberation Sans,
-// Comic Sans MS: Comic Neue, Times New Roman: Liberation Serif).
+// The design's face with the face this desktop has in its place (Arial and MS Sans Serif:
+// Liberation Sans, Arial Narrow: Liberation Sans Narrow, Comic Sans MS: Comic Neue, Times New
+// Roman: Liberation Serif).
 QFont design_font(const QString& family, double points, bool bold = false);
 
 // Centred across, 200 twips (about 13 pixels) above the middle.

@@ -24,16 +24,14 @@ QLabel* splash_label(QWidget* parent, const char* name, const Control& control, 
 
 }  // namespace
 
-StartupWindow::StartupWindow(SharedState& state, Dialogs& dialogs, PlayerRecords& records,
-                             WindowHost& windows, DisplayScale scale, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      presenter_(state, dialogs, records, windows, scale) {
+StartupWindow::StartupWindow(std::shared_ptr<StartupPresenter> presenter, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), presenter_(std::move(presenter)) {
     setObjectName(QStringLiteral("startup_form"));
     setWindowTitle(QStringLiteral("Varodex"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
     setFixedSize(client_width, client_height);
 
-    const StartupScreen& screen = presenter_.screen();
+    const StartupScreen& screen = presenter_->screen();
     splash_label(this, "title_label", screen.title_label,
                  design_font(QStringLiteral("Comic Sans MS"), 27.75), Qt::AlignCenter);
     splash_label(this, "maker_label", screen.maker_label,
@@ -50,7 +48,7 @@ StartupWindow::StartupWindow(SharedState& state, Dialogs& dialogs, PlayerRecords
                  design_font(QStringLiteral("Comic Sans MS"), 15.75, true), Qt::AlignCenter);
 
     center_on_screen(*this);
-    if (presenter_.program_ended()) return;
+    if (presenter_->program_ended()) return;
     timer_.setInterval(tick_milliseconds);
     connect(&timer_, &QTimer::timeout, this, &StartupWindow::timer_tick);
     timer_.start();
@@ -59,7 +57,7 @@ StartupWindow::StartupWindow(SharedState& state, Dialogs& dialogs, PlayerRecords
 void StartupWindow::timer_tick() {
     // Handing over may close and delete this window, so nothing of it is touched after that.
     timer_.stop();
-    if (!presenter_.timer_tick()) timer_.start();
+    if (!presenter_->timer_tick()) timer_.start();
 }
 
 void StartupWindow::paintEvent(QPaintEvent*) {

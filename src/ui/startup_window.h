@@ -3,6 +3,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 #include "platform/dialogs.h"
 #include "platform/window_host.h"
@@ -19,11 +20,10 @@ class StartupWindow : public QWidget {
   public:
     // The opening steps, the large-fonts question included, run here, before the splash is
     // shown. When the player leaves at that question the timer never starts.
-    StartupWindow(SharedState& state, Dialogs& dialogs, PlayerRecords& records, WindowHost& windows,
-                  DisplayScale scale = primary_display_scale(), QWidget* parent = nullptr);
+    explicit StartupWindow(std::shared_ptr<StartupPresenter> presenter, QWidget* parent = nullptr);
 
-    bool program_ended() const { return presenter_.program_ended(); }
-    const StartupPresenter& presenter() const { return presenter_; }
+    bool program_ended() const { return presenter_->program_ended(); }
+    const StartupPresenter& presenter() const { return *presenter_; }
 
     static constexpr int client_width = 536;
     static constexpr int client_height = 284;
@@ -35,7 +35,7 @@ class StartupWindow : public QWidget {
   private:
     void timer_tick();
 
-    StartupPresenter presenter_;
+    std::shared_ptr<StartupPresenter> presenter_;
     QTimer timer_;
 };
 

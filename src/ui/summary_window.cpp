@@ -125,8 +125,8 @@ const char* const rung_colour = "#B8F0FF";
 
 }  // namespace
 
-SummaryWindow::SummaryWindow(SharedState& state, SummaryPorts ports, QWidget* parent)
-    : QMainWindow(parent), presenter_(state, ports) {
+SummaryWindow::SummaryWindow(std::shared_ptr<SummaryPresenter> presenter, QWidget* parent)
+    : QMainWindow(parent), presenter_(std::move(presenter)) {
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
     build_widgets();
     build_menus();
@@ -137,15 +137,15 @@ SummaryWindow::SummaryWindow(SharedState& state, SummaryPorts ports, QWidget* pa
 
     animation_timer_.setInterval(SummaryPresenter::animation_interval_ms);
     connect(&animation_timer_, &QTimer::timeout, this,
-            [this] { forward([this] { presenter_.animation_tick(); }); });
+            [this] { forward([this] { presenter_->animation_tick(); }); });
     animation_timer_.start();
 
     // The promotion panel stays up while the window keeps handling events.
     promotion_timer_.setSingleShot(true);
     promotion_timer_.setInterval(SummaryPresenter::promotion_wait_ms);
     connect(&promotion_timer_, &QTimer::timeout, this,
-            [this] { forward([this] { presenter_.promotion_wait_over(); }); });
-    if (presenter_.promotion_waiting()) promotion_timer_.start();
+            [this] { forward([this] { presenter_->promotion_wait_over(); }); });
+    if (presenter_->promotion_waiting()) promotion_timer_.start();
 }
 
 void SummaryWindow::build_widgets() {
@@ -164,7 +164,7 @@ void SummaryWindow::build_widgets() {
 
 QLabel* SummaryWindow::bound_label(QWidget* parent, Member member, const QFont& font,
                                    const char* colour, Qt::Alignment alignment) {
-    const Control& c = presenter_.screen().*member;
+    const Control& c = presenter_->screen().*member;
     QLabel* label = make_label(parent, QString(), place_of(c), font, colour, alignment);
     bind(label, member);
     return label;
@@ -199,7 +199,7 @@ void SummaryWindow::build_left_column(QWidget* client) {
                 number_alignment)
         ->setObjectName(QStringLiteral("player_highest_score"));
 
-    const Control& container = presenter_.screen().your_last_10_game_container;
+    const Control& container = presenter_->screen().your_last_10_game_container;
     QFrame* last_10 = make_box(client, QStringLiteral("your_last_10_game_container"),
                                place_of(container), box_style);
     bind(last_10, &SummaryScreen::your_last_10_game_container);
@@ -238,7 +238,7 @@ void SummaryWindow::build_rank_panels(QWidget* client) {
                 Qt::AlignCenter)
         ->setObjectName(QStringLiteral("level_number_label"));
 
-    const Control& last = presenter_.screen().last_panel;
+    const Control& last = presenter_->screen().last_panel;
     QFrame* last_panel =
         make_box(client, QStringLiteral("last_panel"), place_of(last), panel_style);
     bind(last_panel, &SummaryScreen::last_panel);
@@ -253,10 +253,10 @@ void SummaryWindow::build_rank_panels(QWidget* client) {
     for (int i = 0; i < ladder_label_count; ++i) {
         const auto k = static_cast<std::size_t>(i);
         QWidget* panel = i < average_ladder_offset ? this_panel : last_panel;
-        const Control& c = presenter_.screen().rank_name_label[k];
+        const Control& c = presenter_->screen().rank_name_label[k];
         const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
         rung_shadows_[k] =
-            make_label(panel, QString(), place_of(presenter_.screen().rank_name_background[k]),
+            make_label(panel, QString(), place_of(presenter_->screen().rank_name_background[k]),
                        rung, "#000000", left);
         rungs_[k] = make_label(panel, QString(), place_of(c), rung, rung_colour, left);
         rungs_[k]->setObjectName(QStringLiteral("rank_name_label_%1").arg(i));
@@ -286,9 +286,9 @@ void SummaryWindow::build_bottom(QWidget* client) {
     QPushButton* advance =
         make_button(&SummaryScreen::advance_level_command, "advance_level_command");
     connect(again, &QPushButton::clicked, this,
-            [this] { forward([this] { presenter_.play_again_click(); }); });
+            [this] { forward([this] { presenter_->play_again_click(); }); });
     connect(advance, &QPushButton::clicked, this,
-            [this] { forward([this] { presenter_.advance_click(); }); });
+            [this] { forward([this] { presenter_->advance_click(); }); });
     again->setFocus();
 
     shadowed_text(client,
@@ -297,7 +297,7 @@ void SummaryWindow::build_bottom(QWidget* client) {
 }
 
 void SummaryWindow::build_promotion_panel(QWidget* client) {
-    const Control& panel_control = presenter_.screen().Promotion_screen_container;
+    const Control& panel_control = presenter_->screen().Promotion_screen_container;
     QFrame* panel =
         make_box(client, QStringLiteral("Promotion_screen_container"), place_of(panel_control),
                  "background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
@@ -321,7 +321,7 @@ void SummaryWindow::build_promotion_panel(QWidget* client) {
 }
 
 void SummaryWindow::build_menus() {
-    add_menu_entries(menuBar(), presenter_.screen().menu_bar, true);
+    add_menu_entries(menuBar(), presenter_->screen().menu_bar, true);
 }
 
 void SummaryWindow::add_menu_entries(QWidget* menu, const std::vector<MenuEntry>& entries,
@@ -340,7 +340,7 @@ void SummaryWindow::add_menu_entries(QWidget* menu, const std::vector<MenuEntry>
         menu->addAction(action);
         actions_.push_back(action);
         connect(action, &QAction::triggered, this, [this, name = entry.name, index = entry.index] {
-            forward([&] { presenter_.menu_click(name, index); });
+            forward([&] { presenter_->menu_click(name, index); });
         });
     }
 }
@@ -366,7 +366,7 @@ void SummaryWindow::render_control(QWidget* widget, const Control& now, const Co
 }
 
 void SummaryWindow::render() {
-    const SummaryScreen& now = presenter_.screen();
+    const SummaryScreen& now = presenter_->screen();
     const bool all = !rendered_once_;
     if (all || now.window_title != shown_.window_title) setWindowTitle(qs(now.window_title));
     for (const auto& [member, widget] : bound_) {
@@ -416,7 +416,7 @@ void SummaryWindow::showEvent(QShowEvent* event) {
 }
 
 void SummaryWindow::closeEvent(QCloseEvent* event) {
-    if (!presenter_.close_requested()) {
+    if (!presenter_->close_requested()) {
         event->ignore();
         return;
     }

@@ -2,6 +2,8 @@
 // choices, the close box and the two timers to it.
 #pragma once
 
+#include <memory>
+
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
@@ -20,9 +22,9 @@ class SummaryWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    SummaryWindow(SharedState& state, SummaryPorts ports, QWidget* parent = nullptr);
+    explicit SummaryWindow(std::shared_ptr<SummaryPresenter> presenter, QWidget* parent = nullptr);
 
-    const SummaryPresenter& presenter() const { return presenter_; }
+    const SummaryPresenter& presenter() const { return *presenter_; }
     // The ladder animation and the end of the promotion wait; exposed for tests.
     QTimer& animation_timer() { return animation_timer_; }
     QTimer& promotion_timer() { return promotion_timer_; }
@@ -58,7 +60,7 @@ class SummaryWindow : public QMainWindow {
     void render_control(QWidget* widget, const Control& now, const Control* before);
     void center_on_screen();
 
-    SummaryPresenter presenter_;
+    std::shared_ptr<SummaryPresenter> presenter_;
     SummaryScreen shown_;  // what the widgets show, so a render touches only changes
     bool rendered_once_ = false;
 

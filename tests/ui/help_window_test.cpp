@@ -40,7 +40,10 @@ class HelpWindowTest : public QObject {
         state.help_topic = topic;
         if (!chooser) chooser = [](QWidget*, const QString&) { return QString(); };
         auto window =
-            std::make_unique<ui::HelpWindow>(state, sounds, printer, dialogs, windows, chooser);
+            std::make_unique<ui::HelpWindow>(
+                std::make_shared<HelpViewer>(state, ui::help_topic_text(topic).toStdString(), sounds,
+                                             printer, dialogs, windows),
+                chooser);
         window->show();
         return window;
     }

@@ -3,7 +3,6 @@
 #include <QTest>
 #include <QMenuBar>
 
-#include "game_window.h"
 #include "qt_platform.h"
 
 using namespace varodex;
@@ -76,18 +75,6 @@ private slots:
         QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d-\\d\\d-\\d{4}$"))
                     .match(QString::fromStdString(clock.today()))
                     .hasMatch());
-    }
-
-    void game_window_opens_with_the_default_title() {
-        SharedState state;
-        ui::GameWindow window(state);
-        window.show();
-        QCOMPARE(window.windowTitle(),
-                 QStringLiteral("Varodex              Practice Game               "
-                                "z = Maximum(x,y) or z = Minimum(x,y)"));
-        QCOMPARE(window.centralWidget()->size(), QSize(632, 405));
-        QDir().mkpath(QStringLiteral(VARODEX_SHOTS_DIR));
-        window.grab().save(QStringLiteral(VARODEX_SHOTS_DIR "/foundation_window.png"));
     }
 };
 

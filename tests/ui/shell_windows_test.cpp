@@ -64,7 +64,8 @@ class ShellWindowsTest : public QObject {
         RecordsLog records;
         WindowRecorder windows;
         windows.show_window(WindowKind::startup);
-        ui::StartupWindow splash(state, dialogs, records, windows, {96, 1});
+        ui::StartupWindow splash(std::make_shared<StartupPresenter>(state, dialogs, records, windows,
+                                                                 DisplayScale{96, 1}));
         splash.show();
         QVERIFY(QTest::qWaitForWindowExposed(&splash));
 
@@ -91,7 +92,8 @@ class ShellWindowsTest : public QObject {
         dialogs.answers = {DialogButton::no};
         RecordsLog records;
         WindowRecorder windows;
-        ui::StartupWindow splash(state, dialogs, records, windows, {144, 1});
+        ui::StartupWindow splash(std::make_shared<StartupPresenter>(state, dialogs, records, windows,
+                                                                 DisplayScale{144, 1}));
         QVERIFY(splash.program_ended());
         QVERIFY(windows.ended);
         QCOMPARE(records.ensured, 0);
@@ -126,7 +128,7 @@ class ShellWindowsTest : public QObject {
     void about_box_closes_on_its_background_title_and_maker_only() {
         WindowRecorder windows;
         windows.show_window(WindowKind::about);
-        ui::AboutWindow about(windows);
+        ui::AboutWindow about(std::make_shared<AboutBox>(windows));
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QCOMPARE(about.windowTitle(), QStringLiteral(" About Varodex"));
@@ -155,7 +157,7 @@ class ShellWindowsTest : public QObject {
         SharedState state;
         state.first_name = "Ada";
         WindowRecorder windows;
-        ui::GoodbyeWindow goodbye(state, windows);
+        ui::GoodbyeWindow goodbye(std::make_shared<GoodbyePresenter>(state, windows));
         goodbye.show();
         QVERIFY(QTest::qWaitForWindowExposed(&goodbye));
         QCOMPARE(goodbye.windowTitle(), QStringLiteral("  Varodex"));
@@ -176,7 +178,7 @@ class ShellWindowsTest : public QObject {
     void closing_the_goodbye_screen_ends_the_program() {
         SharedState state;
         WindowRecorder windows;
-        ui::GoodbyeWindow goodbye(state, windows);
+        ui::GoodbyeWindow goodbye(std::make_shared<GoodbyePresenter>(state, windows));
         goodbye.show();
         QCOMPARE(label(goodbye, "goodbye_label")->text(), QStringLiteral("Goodbye, !!!"));
         goodbye.close();

@@ -61,8 +61,8 @@ class SummaryWindowTest : public QObject {
         records.add_games(state.player_name, state.game_code, state.time_trial_game,
                           state.way_to_play, scores);
         state.final_score = scores.back();
-        auto window = std::make_unique<ui::SummaryWindow>(
-            state, SummaryPorts{records, sounds, dialogs, windows});
+        auto window = std::make_unique<ui::SummaryWindow>(std::make_shared<SummaryPresenter>(
+            state, SummaryPorts{records, sounds, dialogs, windows}));
         windows.summary = window.get();
         windows.open = {WindowKind::summary};
         window->show();

@@ -5,19 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialogs.h"
+#include "players/game_record.h"
 #include "state/shared_state.h"
 
 namespace varodex {
-
-struct GameRecord {
-    std::string player_name;
-    std::string date_played;  // mm-dd-yyyy
-    int game_code = 0;
-    bool time_trial_game = false;
-    int score = 0;
-    int hint_delay = 0;
-    int way_to_play = 0;
-};
 
 struct GameHistory {
     int count = 0;
@@ -31,26 +23,58 @@ struct RecordsProblem {
     bool ok() const { return message.empty(); }
 };
 
+// The message box that tells the player about a records problem.
+MessageBoxRequest records_problem_box(const RecordsProblem& problem);
+
 // The operations over the records file. The file is opened only inside each operation.
 class PlayerRecords {
-public:
+  public:
     virtual ~PlayerRecords() = default;
     virtual RecordsProblem ensure_records_file() = 0;
     virtual RecordsProblem read_player_names(SharedState& state) = 0;
     virtual RecordsProblem restore_player_settings(SharedState& state, const std::string& name) = 0;
     // Appends the finished game of the shared state (player, today, game, kind, final score,
     // hint delay, way). A game that could not be written still counts in this run's histories.
-    virtual RecordsProblem append_game_record(const SharedState& state, const std::string& today) = 0;
+    virtual RecordsProblem append_game_record(const SharedState& state,
+                                              const std::string& today) = 0;
     virtual GameHistory read_game_history(const std::string& player_name, int game_code,
                                           bool time_trial_game, int way_to_play,
                                           RecordsProblem* problem = nullptr) = 0;
 };
 
 // amath.txt in the given folder (the working directory in the program).
+//
+// Lines that cannot be read are passed over by every reader and never touched. An append
+// writes whole lines under an exclusive lock, so a second running copy never mixes its
+// lines with ours. Games that could not be written stay in this object: every reader sees
+// them after the file's lines, and the next append tries to write them again.
 class RecordsFile : public PlayerRecords {
-public:
-    explicit RecordsFile(std::filesystem::path path);
-    // ... implemented by the records module
+  public:
+    static constexpr const char* file_name = "amath.txt";
+
+    // Whether each append waits until its line is on the disk. The game always waits, so a
+    // finished game survives a power cut; tests that write thousands of lines need not.
+    enum class DiskSync { after_each_append, none };
+
+    explicit RecordsFile(std::filesystem::path folder,
+                         DiskSync disk_sync = DiskSync::after_each_append);
+
+    RecordsProblem ensure_records_file() override;
+    RecordsProblem read_player_names(SharedState& state) override;
+    RecordsProblem restore_player_settings(SharedState& state, const std::string& name) override;
+    RecordsProblem append_game_record(const SharedState& state, const std::string& today) override;
+    GameHistory read_game_history(const std::string& player_name, int game_code,
+                                  bool time_trial_game, int way_to_play,
+                                  RecordsProblem* problem = nullptr) override;
+
+    const std::filesystem::path& file_path() const { return path_; }
+    // The games of this run that are not in the file.
+    const std::vector<GameRecord>& unsaved_games() const { return unsaved_; }
+
+  private:
+    std::filesystem::path path_;
+    DiskSync disk_sync_;
+    std::vector<GameRecord> unsaved_;
 };
 
 }  // namespace varodex

@@ -5,13 +5,7 @@ namespace varodex {
 namespace {
 
 Control at(int left, int top, int width, int height, std::string caption = {}) {
-    Control c;
-    c.caption = std::move(caption);
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
+    return placed(std::move(caption), left, top, width, height);
 }
 
 constexpr int ladder_left = 20;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace varodex {
 
@@ -48,5 +49,18 @@ struct Control {
 
     friend bool operator==(const Control&, const Control&) = default;
 };
+
+// A control with its caption at its design place.
+inline Control placed(std::string caption, int left, int top, int width, int height,
+                      Colour fore = black) {
+    Control control;
+    control.caption = std::move(caption);
+    control.left = left;
+    control.top = top;
+    control.width = width;
+    control.height = height;
+    control.fore = fore;
+    return control;
+}
 
 }  // namespace varodex

@@ -7,14 +7,7 @@ namespace varodex {
 namespace {
 
 Control white_text(std::string caption, int left, int top, int width, int height) {
-    Control control;
-    control.caption = std::move(caption);
-    control.left = left;
-    control.top = top;
-    control.width = width;
-    control.height = height;
-    control.fore = white;
-    return control;
+    return placed(std::move(caption), left, top, width, height, white);
 }
 
 }  // namespace

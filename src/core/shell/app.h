@@ -21,8 +21,8 @@
 namespace varodex {
 
 class StartupPresenter;
-class SignInPresenter;
-class GameScreenPresenter;
+class SignIn;
+class GameScreen;
 class SummaryPresenter;
 class HelpViewer;
 class AboutBox;
@@ -70,8 +70,8 @@ public:
     // The presenter of an open window, or null. Views hold on to theirs, so a presenter
     // outlives its window's closing until its view lets go too.
     std::shared_ptr<StartupPresenter> startup() const { return startup_; }
-    std::shared_ptr<SignInPresenter> sign_in() const { return sign_in_; }
-    std::shared_ptr<GameScreenPresenter> game_screen() const { return game_screen_; }
+    std::shared_ptr<SignIn> sign_in() const { return sign_in_; }
+    std::shared_ptr<GameScreen> game_screen() const { return game_screen_; }
     std::shared_ptr<SummaryPresenter> summary() const { return summary_; }
     std::shared_ptr<HelpViewer> help() const { return help_; }
     std::shared_ptr<AboutBox> about() const { return about_; }
@@ -84,6 +84,8 @@ public:
 private:
     template <typename T>
     void retire(std::shared_ptr<T>& presenter);
+    // Lets the window's presenter go, telling no view.
+    void drop(WindowKind kind);
 
     SharedState state_;
     AppPorts ports_;
@@ -91,8 +93,8 @@ private:
     bool ended_ = false;
 
     std::shared_ptr<StartupPresenter> startup_;
-    std::shared_ptr<SignInPresenter> sign_in_;
-    std::shared_ptr<GameScreenPresenter> game_screen_;
+    std::shared_ptr<SignIn> sign_in_;
+    std::shared_ptr<GameScreen> game_screen_;
     std::shared_ptr<SummaryPresenter> summary_;
     std::shared_ptr<HelpViewer> help_;
     std::shared_ptr<AboutBox> about_;

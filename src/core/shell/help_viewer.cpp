@@ -5,20 +5,6 @@
 
 namespace varodex {
 
-namespace {
-
-Control placed(std::string caption, int left, int top, int width, int height) {
-    Control control;
-    control.caption = std::move(caption);
-    control.left = left;
-    control.top = top;
-    control.width = width;
-    control.height = height;
-    return control;
-}
-
-}  // namespace
-
 HelpViewer::HelpViewer(const SharedState& state, std::string topic_text, Sounds& sounds,
                        Printer& printer, Dialogs& dialogs, WindowHost& windows)
     : sounds_(state, sounds), printer_(printer), dialogs_(dialogs), windows_(windows) {
