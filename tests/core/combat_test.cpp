@@ -179,6 +179,7 @@ TEST_P(CombatWays, AWrongAnswerLetsTheOtherPlayerSteal) {
     EXPECT_FALSE(c.p_player_border_shape.visible);
     EXPECT_TRUE(c.q_combat_instructions_label.visible);
     EXPECT_FALSE(c.p_combat_instructions_label.visible);
+    EXPECT_FALSE(c.instruction_label.visible);  // it would still ask P to answer
     EXPECT_TRUE(c.skip_problem_command.enabled);
     EXPECT_TRUE(c.key_preview);
     EXPECT_FALSE(c.start_label.visible);

@@ -117,6 +117,8 @@ void GameScreen::combat_wrong_answer(int square) {
         c.puzzle_square[i].pointer = Pointer::no_drop;
     }
     if (game_.buzz_count == 1) {
+        // The line still asks the locked-out player to answer; the thief's own label speaks now.
+        c.instruction_label.visible = false;
         open_steal_window(other(*who));
         return;
     }
