@@ -224,6 +224,27 @@ class CombatWindowTest : public QObject {
         save_shot(*window, "combat_choose_formula_steal.png");
     }
 
+    void both_players_too_slow_shows_the_answer() {
+        open();
+        start_problem();
+        press('P');
+        run_for(7.5);
+        QCOMPARE(text_of(QStringLiteral("instruction_label")),
+                 QStringLiteral("Sorry, Player P, you took too long to answer."));
+        QVERIFY(locked_out("p"));
+        press('Q');
+        run_for(7.5);
+        QCOMPARE(text_of(QStringLiteral("instruction_label")),
+                 QStringLiteral("Sorry, Player Q, you took too long to answer."));
+        QVERIFY(!shown(QStringLiteral("p_player_label")) &&
+                !shown(QStringLiteral("q_player_label")));
+        QVERIFY(shown(QStringLiteral("puzzle_square_yellow_combat")));
+        QVERIFY(shown(QStringLiteral("correct_step_label_0")));
+        QCOMPARE(text_of(QStringLiteral("start_label")), QStringLiteral("Next Problem"));
+        tick();
+        save_shot(*window, "combat_time_up.png");
+    }
+
     void a_game_to_five_ends_on_the_board_with_play_again() {
         open();
         // P wins 5 to 1.
