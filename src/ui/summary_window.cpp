@@ -279,6 +279,8 @@ void SummaryWindow::build_bottom(QWidget* client) {
         button->setObjectName(QLatin1String(name));
         button->setFont(arial(10.5));
         button->setStyleSheet(button_style);
+        // Enter presses the button that has the focus, as Space does.
+        button->setAutoDefault(true);
         bind(button, member);
         return button;
     };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -129,6 +130,41 @@ TEST_F(AppFlow, NewPlayerFromStartUpToGoodbye) {
 
     app->goodbye()->CONTINUE_COMMAND_click();
     EXPECT_TRUE(app->program_ended());
+}
+
+TEST_F(AppFlow, ReplayedGameJoinsTheHistoryTheNextSummaryReads) {
+    start_and_wait_for_sign_in();
+    app->sign_in()->player_name_textbox_change("Jo Smith");
+    app->sign_in()->ok_button_click();
+    app->release_closed();
+
+    play_ten_problem_game();
+    const int first = app->state().final_score;
+    {
+        const SummaryScreen& screen = app->summary()->screen();
+        EXPECT_EQ(screen.player_score.caption, " " + std::to_string(first));
+        EXPECT_FALSE(screen.last_panel.visible);
+        EXPECT_FALSE(screen.your_last_10_game_container.visible);
+    }
+
+    app->summary()->play_again_click();
+    app->release_closed();
+    ASSERT_TRUE(app->is_open(WindowKind::game_screen));
+    ASSERT_FALSE(app->is_open(WindowKind::summary));
+    EXPECT_EQ(app->game_screen()->controls().start_label.caption, "start");
+
+    play_ten_problem_game();
+    ASSERT_TRUE(app->is_open(WindowKind::summary));
+    const int second = app->state().final_score;
+    const SummaryScreen& screen = app->summary()->screen();
+    // Both games once each: the first from the file, the second just appended.
+    EXPECT_EQ(screen.your_last_10_game_label.caption, "YOUR LAST  2 GAME");
+    EXPECT_TRUE(screen.last_panel.visible);
+    EXPECT_DOUBLE_EQ(app->summary()->recent_average(), (first + second) / 2.0);
+    EXPECT_EQ(screen.player_highest_score.caption, " " + std::to_string(std::max(first, second)));
+    EXPECT_EQ(screen.high_scores_label.caption,
+              "Your Highest Scores:   " + std::to_string(std::max(first, second)) + "    " +
+                  std::to_string(std::min(first, second)) + "   ");
 }
 
 TEST_F(AppFlow, ReturningPlayerPicksHerNameAndGetsHerLastGameBack) {

@@ -178,6 +178,35 @@ class SummaryWindowTest : public QObject {
         QCOMPARE(sounds.count(SoundEffect::click), std::size_t{1});
     }
 
+    void enter_presses_the_focused_play_again_button() {
+        auto window = open_after({900});
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* again = window->findChild<QPushButton*>(QStringLiteral("PLAY_AGAIN_COMMAND"));
+        QVERIFY(again->hasFocus());
+        QTest::keyClick(again, Qt::Key_Return);
+        QVERIFY(!window->isVisible());
+        QVERIFY(windows.is_open(WindowKind::game_screen));
+        QCOMPARE(sounds.count(SoundEffect::click), std::size_t{1});
+    }
+
+    void time_trial_summary_shows_its_own_ladder() {
+        set_game_kind(state, time_trial_kind);
+        state.game_code = 212;
+        state.way_to_play = figure_formula_way;
+        auto window = open_after({320, 610, 480, 1260});
+        QCOMPARE(label_text(*window, "level_label"), QStringLiteral("Time Trial Game"));
+        QCOMPARE(label_text(*window, "level_number_label"), QStringLiteral(" LEVEL 12"));
+        QCOMPARE(label_text(*window, "rank_name_label_3"), QStringLiteral("    450   CALCULATOR"));
+        QCOMPARE(label_text(*window, "rank_name_label_15"), QStringLiteral("  1250   SAVANTOR"));
+        QCOMPARE(label_text(*window, "player_average_score"), QStringLiteral(" 667"));
+        QCOMPARE(window->presenter().game_rank(), 7);
+        QCOMPARE(window->presenter().average_rank(), 4);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            window->presenter().average_step() > 4 && shown(*window, "rank_name_label_12"), 4000);
+        save_shot(*window, "summary_time_trial.png");
+    }
+
     void close_box_asks_and_no_keeps_the_window() {
         auto window = open_after({900});
         dialogs.answers = {DialogButton::no};
