@@ -162,8 +162,7 @@ void GameScreen::end_game() {
     state_.final_score = game_.total_score;
     const RecordsProblem written = ports_.records.append_game_record(state_, ports_.clock.today());
     if (!written.ok()) {
-        ports_.dialogs.show_message({written.message, "Varodex", DialogIcon::exclamation,
-                                     DialogButtons::ok, DialogButton::ok});
+        ports_.dialogs.show_message(records_problem_box(written));
     }
 }
 

@@ -56,8 +56,7 @@ SummaryPresenter::SummaryPresenter(SharedState& state, SummaryPorts ports)
     GameHistory history = ports_.records.read_game_history(
         state_.player_name, state_.game_code, state_.time_trial_game, state_.way_to_play, &problem);
     if (!problem.ok()) {
-        ports_.dialogs.show_message({problem.message, "Varodex", DialogIcon::exclamation,
-                                     DialogButtons::ok, DialogButton::ok});
+        ports_.dialogs.show_message(records_problem_box(problem));
     }
     show_history(std::move(history));
     show_ranks_and_promotion();

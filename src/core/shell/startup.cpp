@@ -71,8 +71,7 @@ void StartupPresenter::load_player_names() {
     // The game can still be played without the file; the player should know that results
     // may not be kept.
     if (!problem.ok()) {
-        dialogs_.show_message({problem.message, "Player Records", DialogIcon::exclamation,
-                               DialogButtons::ok, DialogButton::ok});
+        dialogs_.show_message(records_problem_box(problem));
     }
 }
 
