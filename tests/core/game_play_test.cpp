@@ -509,3 +509,42 @@ TEST_F(Play, ATickThatChangesNothingLeavesTheRevision) {
 
 }  // namespace
 }  // namespace varodex::testing
+
+namespace varodex::testing {
+namespace {
+
+TEST_F(Play, NextProblemClickedBeforeTheTickStillCountsTheWrongAnswer) {
+    open();
+    for (int n = 1; n <= 10; ++n) {
+        screen->new_problem();
+        tick();
+        screen->answer_square_click(wrong_square());
+        // "Next Problem" at once, before the game timer has ended the problem.
+        screen->new_problem();
+        EXPECT_EQ(game().total_score, -20 * n);
+        EXPECT_LE(game().problem_number, 10);
+    }
+    EXPECT_EQ(controls().start_label.caption, "show scores");
+    EXPECT_EQ(state.final_score, -200);
+    EXPECT_EQ(records.appended.size(), 1u);
+}
+
+TEST_F(Play, AFormulaChosenBeforeTheFirstTickOnlyBeeps) {
+    state.game_code = 205;
+    state.way_to_play = choose_formula_way;
+    open();
+    screen->new_problem();
+    sounds.clear();
+    screen->choice_click(0);  // the right formula, but the problem is not yet under way
+    EXPECT_EQ(sounds.beeps, 1);
+    EXPECT_TRUE(controls().function_choice_command[0].visible);
+    EXPECT_FALSE(controls().start_label.visible);
+    tick();
+    screen->choice_click(0);
+    EXPECT_TRUE(controls().correct_image.visible);
+    tick();
+    EXPECT_GT(game().total_score, 100);
+}
+
+}  // namespace
+}  // namespace varodex::testing

@@ -21,6 +21,12 @@ int caption_number(const std::string& caption) {
 void GameScreen::new_problem() {
     GameScreenControls& c = controls_;
     if (!c.start_image.visible) return;
+    // A problem answered since the last game tick is ended first, so its points and seconds
+    // count and the last problem still ends the game.
+    if (!state_.combat_game && game_.problem_ready) {
+        end_problem();
+        if (c.start_label.caption != next_problem_caption) return;
+    }
     c.correct_image.visible = false;
     c.incorrect_image.visible = false;
     game_.feedback_ticks = 0;
@@ -357,6 +363,11 @@ void GameScreen::choice_click(int index) {
     Control& box = c.function_choice_command[index];
     if (!box.visible || !box.enabled) return;
     if (!game_.problem_ready || start_button_showing()) return;
+    // Until the first game tick the score text still holds the last problem's points.
+    if (!state_.combat_game && c.form_pointer == Pointer::busy) {
+        sound_.beep();
+        return;
+    }
     // Between a wrong formula and the steal nobody is answering: the boxes take no answer.
     if (state_.combat_game && !answering_player()) {
         sound_.beep();
