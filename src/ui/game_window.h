@@ -107,8 +107,9 @@ class GameWindow : public QMainWindow {
     std::vector<QWidget*> player_labels_;
     QWidget* pressed_ = nullptr;  // the control the mouse button went down on
 
-    QTimer game_timer_;
-    QTimer feedback_timer_;
+    // Children of the window, so a host that takes the window away can stop them.
+    QTimer game_timer_{this};
+    QTimer feedback_timer_{this};
 };
 
 }  // namespace varodex::ui

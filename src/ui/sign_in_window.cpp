@@ -14,6 +14,7 @@
 #include <QSvgRenderer>
 
 #include "qt_platform.h"
+#include "shell_widgets.h"
 
 namespace varodex::ui {
 
@@ -29,10 +30,13 @@ QFont design_font(double points, bool bold = false) {
     return font;
 }
 
-Qt::CursorShape cursor_for(Pointer pointer) {
+QCursor cursor_for(Pointer pointer) {
     switch (pointer) {
-        case Pointer::hand:
-            return Qt::PointingHandCursor;
+        case Pointer::hand: {
+            // The picture of hand_icon_image, drawn once: every render sets the pointers.
+            static const QCursor hand = hand_pointer();
+            return hand;
+        }
         case Pointer::no_drop:
             return Qt::ForbiddenCursor;
         case Pointer::busy:

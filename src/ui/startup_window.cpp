@@ -1,5 +1,6 @@
 #include "startup_window.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -58,6 +59,12 @@ void StartupWindow::timer_tick() {
     // Handing over may close and delete this window, so nothing of it is touched after that.
     timer_.stop();
     if (!presenter_->timer_tick()) timer_.start();
+}
+
+void StartupWindow::closeEvent(QCloseEvent* event) {
+    timer_.stop();
+    presenter_->window_closing();
+    event->accept();
 }
 
 void StartupWindow::paintEvent(QPaintEvent*) {

@@ -31,12 +31,13 @@ class StartupWindow : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void timer_tick();
 
     std::shared_ptr<StartupPresenter> presenter_;
-    QTimer timer_;
+    QTimer timer_{this};  // a child, so a host that takes the window away can stop it
 };
 
 }  // namespace varodex::ui

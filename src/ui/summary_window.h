@@ -69,8 +69,9 @@ class SummaryWindow : public QMainWindow {
     std::array<QLabel*, ladder_label_count> rung_shadows_{};
     std::vector<QAction*> actions_;  // in the order of a walk through the menu tree
 
-    QTimer animation_timer_;
-    QTimer promotion_timer_;
+    // Children of the window, so a host that takes the window away can stop them.
+    QTimer animation_timer_{this};
+    QTimer promotion_timer_{this};
 };
 
 }  // namespace varodex::ui

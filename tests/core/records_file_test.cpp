@@ -300,6 +300,21 @@ TEST(RecordsFile, DamagedLinesAreSkippedByEveryReaderAndNeverRewritten) {
     EXPECT_EQ(names_in(records), (std::vector<std::string>{"Eve", "Ann"}));
 }
 
+TEST(RecordsFile, AnAppendAfterALineCutBetweenItsCrAndLfKeepsThatLine) {
+    const std::string cut = "\"Eve\",\"12-01-2026\",202,#FALSE#,400,30,0\r";
+    TempFolder folder;
+    write_bytes(folder.file(), cut);
+    RecordsFile records(folder.path());
+    ASSERT_EQ(records.read_game_history("Eve", 202, false, 0).scores, std::vector<int>{400});
+
+    ASSERT_TRUE(
+        records.append_game_record(finished_game("Eve", 202, false, 500), "12-02-2026").ok());
+    EXPECT_EQ(read_bytes(folder.file()),
+              cut + "\n\"Eve\",\"12-02-2026\",202,#FALSE#,500,30,0\r\n");
+    EXPECT_EQ(records.read_game_history("Eve", 202, false, 0).scores,
+              (std::vector<int>{400, 500}));
+}
+
 TEST(RecordsFile, ReadsLinesThatAreNotUtf8AsWindows1252) {
     TempFolder folder;
     write_bytes(folder.file(),

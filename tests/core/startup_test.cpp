@@ -148,6 +148,25 @@ TEST_F(StartupFixture, SplashClosesBeforeSignInOpens) {
     EXPECT_EQ(windows.open, std::vector<WindowKind>{WindowKind::sign_in});
 }
 
+// Nothing else is open while the splash is up: closing it early must not leave the program
+// running without a window, and closing it at the hand-over must not end the run.
+TEST_F(StartupFixture, ClosingTheSplashBeforeItHandsOverEndsTheRun) {
+    StartupPresenter early(state, dialogs, records, windows, default_desktop);
+    early.timer_tick();
+    early.window_closing();
+    EXPECT_TRUE(windows.ended);
+    EXPECT_TRUE(early.program_ended());
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(early.timer_tick());
+    EXPECT_FALSE(windows.is_open(WindowKind::sign_in));
+
+    WindowRecorder later_windows;
+    StartupPresenter later(state, dialogs, records, later_windows, default_desktop);
+    for (int i = 0; i < 3; ++i) later.timer_tick();
+    later.window_closing();
+    EXPECT_FALSE(later_windows.ended);
+    EXPECT_TRUE(later_windows.is_open(WindowKind::sign_in));
+}
+
 TEST_F(StartupFixture, NoToLargeFontsEndsBeforeTheRecordsFileIsMade) {
     dialogs.answers = {DialogButton::no};
     StartupPresenter startup(state, dialogs, records, windows, scaled_desktop);

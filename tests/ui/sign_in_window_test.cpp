@@ -60,7 +60,12 @@ class SignInWindowTest : public QObject {
         QCOMPARE(list->item(3)->text(), QStringLiteral("Zoë Ünal"));
         QVERIFY(list->selectedItems().isEmpty());
         QVERIFY(!ok->isEnabled());
-        QCOMPARE(ok->cursor().shape(), Qt::PointingHandCursor);
+        // Both buttons show the hand picture as their pointer.
+        auto* exit = window.findChild<QPushButton*>(QStringLiteral("exit_command"));
+        for (const QPushButton* button : {ok, exit}) {
+            QCOMPARE(button->cursor().shape(), Qt::BitmapCursor);
+            QVERIFY(!button->cursor().pixmap().isNull());
+        }
 
         QTest::keyClicks(textbox, QStringLiteral("Dee"));
         QVERIFY(ok->isEnabled());

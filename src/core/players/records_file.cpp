@@ -95,9 +95,11 @@ int append_lines(const std::filesystem::path& path, const std::string& text, boo
     const bool regular = S_ISREG(info.st_mode);
     std::string out;
     if (regular && info.st_size > 0) {
-        // A torn last line must not swallow the new record.
+        // A torn last line must not swallow the new record. One cut between its CR and its
+        // LF only lacks the LF: a second CR would spoil the line that read well until now.
         char last = '\n';
-        if (::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') out = "\r\n";
+        if (::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n')
+            out = last == '\r' ? "\n" : "\r\n";
     }
     out += text;
     std::size_t written = 0;

@@ -86,4 +86,10 @@ bool StartupPresenter::timer_tick() {
     return handed_over_;
 }
 
+void StartupPresenter::window_closing() {
+    if (handed_over_ || program_ended_) return;
+    program_ended_ = true;
+    windows_.end_program();
+}
+
 }  // namespace varodex

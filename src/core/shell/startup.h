@@ -40,6 +40,10 @@ class StartupPresenter {
     // returns true once that has happened.
     bool timer_tick();
 
+    // The splash is being closed. Closed by the player before it handed over (it has no
+    // close box, but the desktop can still close it), it leaves no window open: the run ends.
+    void window_closing();
+
     int splash_ticks() const { return splash_ticks_; }
     const StartupScreen& screen() const { return screen_; }
 
