@@ -290,6 +290,8 @@ TEST_P(CombatWays, SkipAfterOneWrongAnswerRevealsTheAnswerAndScoresNothing) {
     EXPECT_FALSE(game().problem_ready);
     EXPECT_EQ(c.instruction_label.caption, "Please click on next problem button.");
     EXPECT_FALSE(c.q_combat_instructions_label.visible || c.q_player_label.visible);
+    // P's grey labels go too: they would cover the working.
+    EXPECT_FALSE(c.p_player_label.visible || c.p_player_score_label.visible);
     EXPECT_EQ(c.start_label.caption, "Next Problem");
     EXPECT_TRUE(c.correct_step_label[0].visible);
     if (choose_formula()) {
@@ -309,6 +311,83 @@ TEST_P(CombatWays, SkipAfterOneWrongAnswerRevealsTheAnswerAndScoresNothing) {
     EXPECT_EQ(c.instruction_label.caption, "Please click on next problem button.");
     EXPECT_EQ(c.correct_step_label, skipped.correct_step_label);
     expect_scores(-1, 0);
+}
+
+TEST_P(CombatWays, AQuickStealTakesTheWrongPictureDown) {
+    start(GetParam());
+    const auto& c = controls();
+    buzz('p', false);
+    run_for(0.5);
+    buzz('q', true);
+    EXPECT_TRUE(c.correct_image.visible);
+    EXPECT_FALSE(c.incorrect_image.visible);
+    // The right picture keeps its full second before the working.
+    run_for(1.0);
+    EXPECT_TRUE(c.correct_image.visible);
+    EXPECT_FALSE(c.correct_step_label[0].visible);
+    tick();
+    EXPECT_FALSE(c.correct_image.visible || c.incorrect_image.visible);
+    EXPECT_TRUE(c.correct_step_label[0].visible);
+}
+
+TEST_F(Combat, AStealThatWinsLeavesTheEndScreenClean) {
+    start();
+    for (int n = 0; n < 4; ++n) {
+        buzz('q', true);
+        finish();
+        run_for(1.1);
+        next_problem();
+    }
+    buzz('p', false);
+    run_for(0.3);
+    buzz('q', true);
+    finish();
+    ASSERT_TRUE(controls().chalk_board.visible);
+    run_for(4);
+    ASSERT_FALSE(controls().chalk_board.visible);
+    run_for(3);
+    EXPECT_FALSE(controls().incorrect_image.visible);
+    EXPECT_FALSE(controls().correct_step_label[0].visible);
+    EXPECT_EQ(controls().start_label.caption, "Play Again");
+}
+
+TEST_F(Combat, AHintLeftUpGoesBeforeTheWorking) {
+    struct Case {
+        const char* name;
+        std::function<void()> up_to_the_end;
+        std::function<void()> end;
+    };
+    const Case cases[] = {
+        {"skipped steal",
+         [this] {
+             buzz('p', false);
+             run_for(6);
+         },
+         [this] { screen->skip_click(); }},
+        {"steal time up",
+         [this] {
+             buzz('q', false);
+             run_for(10);
+         },
+         [this] { run_for(141); }},
+        {"both too slow",
+         [this] {
+             screen->combat_key_press('p');
+             run_for(7.5);
+             screen->combat_key_press('q');
+         },
+         [this] { run_for(7.5); }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        state.hint_delay = 5;
+        start(figure_formula_way);
+        k.up_to_the_end();
+        ASSERT_TRUE(controls().formula_label.visible);
+        k.end();
+        EXPECT_TRUE(controls().correct_step_label[0].visible);
+        EXPECT_FALSE(controls().formula_label.visible);
+    }
 }
 
 TEST_F(Combat, EitherCaseOfEachKeyBuzzesItsPlayer) {

@@ -75,6 +75,11 @@ void GameScreen::combat_right_answer() {
     ++me.points;
     write_combat_score(*who);
     me.buzzed = false;
+    // A quick steal comes while the first player's wrong picture still shows: it goes now, or
+    // it would cover the right one and come back after the end board. The right picture gets
+    // its full second.
+    controls_.incorrect_image.visible = false;
+    game_.feedback_ticks = 0;
 }
 
 // A wrong answer or a turn that ran out of time: the player loses a point and is locked out.

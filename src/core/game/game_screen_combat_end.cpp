@@ -39,6 +39,8 @@ void GameScreen::reveal_combat_answer() {
     } else {
         hide_other_answer_squares(frame_right_answer());
     }
+    // A hint left up would lie across the working.
+    if (state_.way_to_play == figure_formula_way) c.formula_label.visible = false;
 }
 
 // Time ran out with nobody left to answer: the answer and its working are shown.
@@ -65,6 +67,8 @@ void GameScreen::skip_click() {
     // A skipped steal is over: its countdown must not run on and end the problem again.
     game_.steal_open = false;
     retire_waiting_players();
+    // The locked-out player's labels too: they would cover the working.
+    hide_player_labels();
     c.instruction_label.caption = next_problem_instruction;
     c.instruction_label.visible = true;
     show_start_button(next_problem_caption);
