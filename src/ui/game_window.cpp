@@ -239,7 +239,6 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     game_timer_.stop();
     feedback_timer_.stop();
     event->accept();
-    emit closed();
 }
 
 }  // namespace varodex::ui

@@ -41,10 +41,6 @@ class GameWindow : public QMainWindow {
     void game_timer_tick();
     void feedback_timer_tick();
 
-  signals:
-    // The close went through: the presenter agreed, or the host closed the window.
-    void closed();
-
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -214,16 +214,7 @@ void SignInWindow::render() {
     rendering_ = false;
 }
 
-void SignInWindow::close_without_asking() {
-    closing_quietly_ = true;
-    close();
-}
-
 void SignInWindow::closeEvent(QCloseEvent* event) {
-    if (closing_quietly_) {
-        event->accept();
-        return;
-    }
     const QPointer<SignInWindow> alive(this);
     const bool may_close = presenter_->query_unload();
     if (!alive) return;

@@ -26,8 +26,6 @@ class SignInWindow : public QWidget {
 
     const SignIn& presenter() const { return *presenter_; }
 
-    // Closes the window without the quit question, for a window host that moves on.
-    void close_without_asking();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,7 +41,6 @@ class SignInWindow : public QWidget {
     void render();
 
     std::shared_ptr<SignIn> presenter_;
-    bool closing_quietly_ = false;
     bool rendering_ = false;
 
     // The widgets keep the names of the controls they show.

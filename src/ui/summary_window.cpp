@@ -426,7 +426,6 @@ void SummaryWindow::closeEvent(QCloseEvent* event) {
     animation_timer_.stop();
     promotion_timer_.stop();
     event->accept();
-    emit closed();
 }
 
 }  // namespace varodex::ui

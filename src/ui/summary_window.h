@@ -29,10 +29,6 @@ class SummaryWindow : public QMainWindow {
     QTimer& animation_timer() { return animation_timer_; }
     QTimer& promotion_timer() { return promotion_timer_; }
 
-  signals:
-    // The window has closed: it went on to a game or the player quit.
-    void closed();
-
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
