@@ -8,16 +8,6 @@ namespace varodex {
 
 namespace {
 
-MenuEntry entry(std::string name, std::string caption, int index = -1,
-                std::vector<MenuEntry> children = {}) {
-    MenuEntry e;
-    e.name = std::move(name);
-    e.index = index;
-    e.caption = std::move(caption);
-    e.children = std::move(children);
-    return e;
-}
-
 struct HelpEntry {
     const char* name;
     const char* caption;
@@ -38,38 +28,38 @@ constexpr std::array<HelpEntry, 8> help_entries = {{
 MenuEntry level_submenu() {
     std::vector<MenuEntry> levels;
     for (int i = 1; i <= algebra_level_count; ++i) {
-        levels.push_back(entry("levelxy_menu", algebra_level_menu_caption(i), i));
+        levels.push_back(menu_entry("levelxy_menu", algebra_level_menu_caption(i), i));
     }
     std::vector<MenuEntry> functions;
     for (int i = 0; i < function_count; ++i) {
-        functions.push_back(entry("functionxy_menu", practice_menu_caption(i + 1), i));
+        functions.push_back(menu_entry("functionxy_menu", practice_menu_caption(i + 1), i));
     }
-    return entry("level_menu", "Level", -1,
-                 {entry("functionxy_mania_menu", "Algebra Game", -1, std::move(levels)),
-                  entry("individualxy_menu", "Individual Function Practice Game", -1,
-                        std::move(functions))});
+    return menu_entry("level_menu", "Level", -1,
+                      {menu_entry("functionxy_mania_menu", "Algebra Game", -1, std::move(levels)),
+                       menu_entry("individualxy_menu", "Individual Function Practice Game", -1,
+                                  std::move(functions))});
 }
 
 MenuEntry settings_submenu() {
     std::vector<MenuEntry> delays;
     for (int i = 0; i < hint_delay_entry_count; ++i) {
-        delays.push_back(entry("hint_delay_menu", hint_delay_menu_caption(i), i));
+        delays.push_back(menu_entry("hint_delay_menu", hint_delay_menu_caption(i), i));
     }
-    return entry(
-        "settings_menu", "Settings", -1,
-        {entry("sound_menu", "Sound", -1,
-               {entry("sound_control_menu", "On", 0), entry("sound_control_menu", "Off", 1)}),
-         entry("hint_delay_list", "Hint Delay", -1, std::move(delays))});
+    return menu_entry("settings_menu", "Settings", -1,
+                      {menu_entry("sound_menu", "Sound", -1,
+                                  {menu_entry("sound_control_menu", "On", 0),
+                                   menu_entry("sound_control_menu", "Off", 1)}),
+                       menu_entry("hint_delay_list", "Hint Delay", -1, std::move(delays))});
 }
 
 MenuEntry help_submenu() {
     std::vector<MenuEntry> items;
-    for (const HelpEntry& help : help_entries) items.push_back(entry(help.name, help.caption));
-    items.push_back(
-        entry("glossary_menu", "Glossary", -1,
-              {entry("def_menu", "Absolute Value", 0), entry("def_menu", "Drop Remainder", 1)}));
-    items.push_back(entry("about_menu", "About Varodex"));
-    return entry("help_menu", "Help", -1, std::move(items));
+    for (const HelpEntry& help : help_entries) items.push_back(menu_entry(help.name, help.caption));
+    items.push_back(menu_entry("glossary_menu", "Glossary", -1,
+                               {menu_entry("def_menu", "Absolute Value", 0),
+                                menu_entry("def_menu", "Drop Remainder", 1)}));
+    items.push_back(menu_entry("about_menu", "About Varodex"));
+    return menu_entry("help_menu", "Help", -1, std::move(items));
 }
 
 MenuEntry& at(std::vector<MenuEntry>& bar, const std::string& name, int index = -1) {
@@ -87,18 +77,19 @@ int help_topic_of(const std::string& entry_name, int index) {
 }
 
 std::vector<MenuEntry> game_screen_menu_bar() {
-    return {level_submenu(),
-            entry("ways_menu", "Ways To Play", -1,
-                  {entry("ways_play_menu", way_to_play_menu_caption(0), 0),
-                   entry("ways_play_menu", way_to_play_menu_caption(1), 1),
-                   entry("ways_play_menu", way_to_play_menu_caption(2), 2)}),
-            entry("Options_menu", "Options", -1,
-                  {entry("Ten_Problem_Game_Menu", game_kind_menu_caption(ten_problem_kind)),
-                   entry("Time_Trial_Menu", game_kind_menu_caption(time_trial_kind)),
-                   entry("combat_menu", game_kind_menu_caption(combat_kind))}),
-            settings_submenu(),
-            help_submenu(),
-            entry("exit_menu", "Exit")};
+    return {
+        level_submenu(),
+        menu_entry("ways_menu", "Ways To Play", -1,
+                   {menu_entry("ways_play_menu", way_to_play_menu_caption(0), 0),
+                    menu_entry("ways_play_menu", way_to_play_menu_caption(1), 1),
+                    menu_entry("ways_play_menu", way_to_play_menu_caption(2), 2)}),
+        menu_entry("Options_menu", "Options", -1,
+                   {menu_entry("Ten_Problem_Game_Menu", game_kind_menu_caption(ten_problem_kind)),
+                    menu_entry("Time_Trial_Menu", game_kind_menu_caption(time_trial_kind)),
+                    menu_entry("combat_menu", game_kind_menu_caption(combat_kind))}),
+        settings_submenu(),
+        help_submenu(),
+        menu_entry("exit_menu", "Exit")};
 }
 
 void enable_way_entries(std::vector<MenuEntry>& bar, const SharedState& state) {

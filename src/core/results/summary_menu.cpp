@@ -33,63 +33,54 @@ const std::array<HelpItem, 8> help_items = {{
     {"Suggestions_menu", "Game Tips and Strategies", 20},
 }};
 
-MenuEntry entry(std::string name, int index, std::string caption,
-                std::vector<MenuEntry> children = {}) {
-    MenuEntry e;
-    e.name = std::move(name);
-    e.index = index;
-    e.caption = std::move(caption);
-    e.children = std::move(children);
-    return e;
-}
-
 MenuEntry level_menu() {
     std::vector<MenuEntry> levels;
     for (int level = 1; level <= algebra_level_count; ++level) {
-        levels.push_back(entry("levelxy_menu", level, summary_level_menu_caption(level)));
+        levels.push_back(menu_entry("levelxy_menu", summary_level_menu_caption(level), level));
     }
     std::vector<MenuEntry> functions;
     for (int i = 0; i < function_count; ++i) {
-        functions.push_back(entry("functionxy_menu", i, practice_menu_caption(i + 1)));
+        functions.push_back(menu_entry("functionxy_menu", practice_menu_caption(i + 1), i));
     }
-    return entry("Level_menu", -1, "Level",
-                 {entry("functionxy_mania_menu", -1, "Algebra Game", std::move(levels)),
-                  entry("individualxy_menu", -1, "Individual Function Practice Game",
-                        std::move(functions))});
+    return menu_entry("Level_menu", "Level", -1,
+                      {menu_entry("functionxy_mania_menu", "Algebra Game", -1, std::move(levels)),
+                       menu_entry("individualxy_menu", "Individual Function Practice Game", -1,
+                                  std::move(functions))});
 }
 
 MenuEntry ways_menu() {
     std::vector<MenuEntry> ways;
     for (int way = 0; way < 3; ++way) {
-        ways.push_back(entry("ways_play_menu", way, way_to_play_menu_caption(way)));
+        ways.push_back(menu_entry("ways_play_menu", way_to_play_menu_caption(way), way));
     }
-    return entry("ways_menu", -1, "Ways To Play", std::move(ways));
+    return menu_entry("ways_menu", "Ways To Play", -1, std::move(ways));
 }
 
 MenuEntry options_menu() {
-    return entry("Options_menu", -1, "Options",
-                 {entry("Ten_Problem_Game_Menu", -1, game_kind_menu_caption(ten_problem_kind)),
-                  entry("Time_Trial_Menu", -1, game_kind_menu_caption(time_trial_kind)),
-                  entry("combat_menu", -1, game_kind_menu_caption(combat_kind))});
+    return menu_entry(
+        "Options_menu", "Options", -1,
+        {menu_entry("Ten_Problem_Game_Menu", game_kind_menu_caption(ten_problem_kind)),
+         menu_entry("Time_Trial_Menu", game_kind_menu_caption(time_trial_kind)),
+         menu_entry("combat_menu", game_kind_menu_caption(combat_kind))});
 }
 
 MenuEntry settings_menu() {
     std::vector<MenuEntry> delays;
     for (int i = 0; i < hint_delay_entry_count; ++i) {
-        delays.push_back(entry("hint_delay_menu", i, summary_hint_delay_menu_caption(i)));
+        delays.push_back(menu_entry("hint_delay_menu", summary_hint_delay_menu_caption(i), i));
     }
-    return entry(
-        "settings_menu", -1, "Settings",
-        {entry("sound_menu", -1, "Sound",
-               {entry("sound_control_menu", 0, "On"), entry("sound_control_menu", 1, "Off")}),
-         entry("hint_delay_list", -1, "Hint Delay", std::move(delays))});
+    return menu_entry("settings_menu", "Settings", -1,
+                      {menu_entry("sound_menu", "Sound", -1,
+                                  {menu_entry("sound_control_menu", "On", 0),
+                                   menu_entry("sound_control_menu", "Off", 1)}),
+                       menu_entry("hint_delay_list", "Hint Delay", -1, std::move(delays))});
 }
 
 MenuEntry help_menu() {
     std::vector<MenuEntry> items;
-    for (const HelpItem& item : help_items) items.push_back(entry(item.name, -1, item.caption));
-    items.push_back(entry("about_menu", -1, "About Varodex"));
-    return entry("help_menu", -1, "Help", std::move(items));
+    for (const HelpItem& item : help_items) items.push_back(menu_entry(item.name, item.caption));
+    items.push_back(menu_entry("about_menu", "About Varodex"));
+    return menu_entry("help_menu", "Help", -1, std::move(items));
 }
 
 void set_enabled(std::vector<MenuEntry>& bar, const std::string& name, int index, bool enabled) {
@@ -116,7 +107,7 @@ const std::string& summary_hint_delay_menu_caption(int index) {
 
 std::vector<MenuEntry> summary_menu_bar() {
     return {level_menu(),    ways_menu(), options_menu(),
-            settings_menu(), help_menu(), entry("Exit_menu", -1, "Exit")};
+            settings_menu(), help_menu(), menu_entry("Exit_menu", "Exit")};
 }
 
 void set_up_summary_menus(std::vector<MenuEntry>& bar, SharedState& state) {

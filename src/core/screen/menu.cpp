@@ -15,6 +15,16 @@ auto find_in(Entries& entries, const std::string& name, int index) -> decltype(&
 
 }  // namespace
 
+MenuEntry menu_entry(std::string name, std::string caption, int index,
+                     std::vector<MenuEntry> children) {
+    MenuEntry e;
+    e.name = std::move(name);
+    e.index = index;
+    e.caption = std::move(caption);
+    e.children = std::move(children);
+    return e;
+}
+
 const MenuEntry* find_menu_entry(const std::vector<MenuEntry>& bar, const std::string& name,
                                  int index) {
     return find_in(bar, name, index);

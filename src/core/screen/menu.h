@@ -18,6 +18,10 @@ struct MenuEntry {
     friend bool operator==(const MenuEntry&, const MenuEntry&) = default;
 };
 
+// An enabled, unchecked entry; `index` -1 for a single entry, `children` for a submenu.
+MenuEntry menu_entry(std::string name, std::string caption, int index = -1,
+                     std::vector<MenuEntry> children = {});
+
 // Finds an entry anywhere in the tree; null when there is none.
 const MenuEntry* find_menu_entry(const std::vector<MenuEntry>& bar, const std::string& name,
                                  int index = -1);
