@@ -1,17 +1,11 @@
 // The Combat game on the game screen window: the P and Q keys reach the presenter, the border
 // marks the player who buzzed in, the other's labels turn grey, and a game ends on the board.
 #include <QCheckBox>
-#include <QDir>
 #include <QImage>
-#include <QLabel>
-#include <QPointer>
 #include <QPushButton>
-#include <QTest>
 
-#include "game/game_screen.h"
-#include "game_window.h"
-#include "support/fakes.h"
-#include "support/records_recorder.h"
+#include "support/game_window_driver.h"
+#include "support/window_shots.h"
 
 using namespace varodex;
 
@@ -20,65 +14,11 @@ namespace {
 const QColor grey(224, 224, 224);
 const QColor border_green(0x00, 0xFF, 0x00);
 
-// Closes and deletes the real window when the presenter asks, as the program's host does.
-class ClosingHost : public testing::WindowRecorder {
-  public:
-    void close_window(WindowKind kind) override {
-        WindowRecorder::close_window(kind);
-        if (kind == WindowKind::game_screen && !game.isNull()) {
-            game->close();
-            game->deleteLater();
-        }
-    }
-    QPointer<QWidget> game;
-};
-
-void save_shot(QWidget& window, const char* file) {
-    QDir().mkpath(QStringLiteral(VARODEX_SHOTS_DIR));
-    QVERIFY(window.grab().save(QStringLiteral(VARODEX_SHOTS_DIR "/") + QLatin1String(file)));
-}
-
 }  // namespace
 
-class CombatWindowTest : public QObject {
+class CombatWindowTest : public QObject, testing::GameWindowDriver {
     Q_OBJECT
 
-    SharedState state;
-    testing::ManualClock clock;
-    std::unique_ptr<testing::SeededRandom> random;
-    testing::SoundRecorder sounds;
-    testing::DialogRecorder dialogs;
-    ClosingHost windows;
-    testing::RecordsRecorder records;
-    std::shared_ptr<GameScreen> presenter;
-    QPointer<ui::GameWindow> window;
-
-    void open() {
-        windows.open = {WindowKind::game_screen};
-        presenter = std::make_shared<GameScreen>(
-            state, GameScreenPorts{clock, *random, sounds, dialogs, windows, records});
-        window = new ui::GameWindow(presenter);
-        windows.game = window;
-        // The test moves time itself.
-        window->game_timer().stop();
-        window->feedback_timer().stop();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-    }
-
-    QWidget* child(const QString& name) {
-        QWidget* widget = window->findChild<QWidget*>(name);
-        if (widget == nullptr) qWarning("no widget %s", qPrintable(name));
-        return widget;
-    }
-    bool shown(const QString& name) {
-        QWidget* widget = child(name);
-        return widget != nullptr && widget->isVisible();
-    }
-    QString text_of(const QString& name) {
-        auto* label = qobject_cast<QLabel*>(child(name));
-        return label ? label->text() : QString();
-    }
     // The colour on the screen a few pixels inside a widget's top-left corner.
     QColor seen_at(const QString& name, int inset = 3) {
         QWidget* widget = child(name);
@@ -93,56 +33,20 @@ class CombatWindowTest : public QObject {
                seen_at(name + QStringLiteral("_player_score_label")) == grey;
     }
 
-    void tick() {
-        clock.advance(0.1);
-        window->game_timer_tick();
-        window->feedback_timer_tick();
-    }
-    void run_for(double seconds) {
-        for (int i = 0; i < static_cast<int>(seconds * 10 + 0.5); ++i) tick();
-    }
-    void click(QWidget* widget) {
-        QVERIFY(widget != nullptr);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-    void start_problem() {
-        click(child(QStringLiteral("start_image")));
-        tick();
-    }
     void press(char key) { QTest::keyClick(window.data(), key); }
-    QWidget* answer_square(bool right) {
-        const std::string correct = std::to_string(presenter->problem().correct_answer);
-        for (int i = first_answer_square; i <= last_answer_square; ++i) {
-            const Control& square = presenter->controls().puzzle_square[i];
-            if ((square.caption == correct) == right && square.visible) {
-                return child(QStringLiteral("puzzle_square_%1").arg(i));
-            }
-        }
-        return nullptr;
-    }
 
   private slots:
     void init() {
-        state = SharedState{};
-        state.player_name = "Maya Ortiz";
-        state.first_name = "Maya";
+        reset_ports();
         state.game_code = 205;
         state.way_to_play = calculate_value_way;
         set_game_kind(state, combat_kind);
-        clock = testing::ManualClock{};
-        random = std::make_unique<testing::SeededRandom>(7);
-        sounds.clear();
-        windows.events.clear();
-        records = testing::RecordsRecorder{};
     }
 
-    void cleanup() {
-        delete window.data();
-        presenter.reset();
-    }
+    void cleanup() { close_window(); }
 
     void keys_buzz_in_and_lock_the_other_player_out() {
-        open();
+        open(7);
         start_problem();
         QVERIFY(!shown(QStringLiteral("p_player_border_shape")));
         QVERIFY(!locked_out("p") && !locked_out("q"));
@@ -162,10 +66,10 @@ class CombatWindowTest : public QObject {
         // Q's key does nothing while P answers.
         press('Q');
         QVERIFY(!shown(QStringLiteral("q_player_border_shape")));
-        save_shot(*window, "combat_buzzed_in.png");
+        testing::save_shot(*window, QStringLiteral("combat_buzzed_in.png"));
 
         // A wrong answer locks P out and opens the steal for Q.
-        click(answer_square(false));
+        click(square(answer_square(false)));
         QVERIFY(!shown(QStringLiteral("p_player_border_shape")));
         QVERIFY(locked_out("p"));
         QVERIFY(!locked_out("q"));
@@ -177,19 +81,19 @@ class CombatWindowTest : public QObject {
         QCOMPARE(text_of(QStringLiteral("average_score_label")), QStringLiteral("Steal Time 138"));
         press('P');  // locked out
         QVERIFY(!shown(QStringLiteral("p_player_border_shape")));
-        save_shot(*window, "combat_steal.png");
+        testing::save_shot(*window, QStringLiteral("combat_steal.png"));
 
         press('q');
         QVERIFY(shown(QStringLiteral("q_player_border_shape")));
         QVERIFY(locked_out("p"));
-        click(answer_square(true));
+        click(square(answer_square(true)));
         QCOMPARE(text_of(QStringLiteral("time_bonus")), QStringLiteral("Q's Score  1"));
         QCOMPARE(text_of(QStringLiteral("q_player_score_label")), QStringLiteral("Score 1"));
     }
 
     void choose_formula_boxes_open_only_for_the_player_who_buzzed() {
         state.way_to_play = choose_formula_way;
-        open();
+        open(7);
         start_problem();
         const auto box = [this](int i) {
             return qobject_cast<QCheckBox*>(
@@ -221,11 +125,11 @@ class CombatWindowTest : public QObject {
         QCOMPARE(text_of(QStringLiteral("time_bonus")), QStringLiteral("Q's Score  -1"));
         QCOMPARE(text_of(QStringLiteral("total_game_score_label")), QStringLiteral("P's Score  0"));
         run_for(2.5);
-        save_shot(*window, "combat_choose_formula_steal.png");
+        testing::save_shot(*window, QStringLiteral("combat_choose_formula_steal.png"));
     }
 
     void both_players_too_slow_shows_the_answer() {
-        open();
+        open(7);
         start_problem();
         press('P');
         run_for(7.5);
@@ -242,17 +146,17 @@ class CombatWindowTest : public QObject {
         QVERIFY(shown(QStringLiteral("correct_step_label_0")));
         QCOMPARE(text_of(QStringLiteral("start_label")), QStringLiteral("Next Problem"));
         tick();
-        save_shot(*window, "combat_time_up.png");
+        testing::save_shot(*window, QStringLiteral("combat_time_up.png"));
     }
 
     void a_game_to_five_ends_on_the_board_with_play_again() {
-        open();
+        open(7);
         // P wins 5 to 1.
         const std::string keys = "PqPpPP";
         for (std::size_t n = 0; n < keys.size(); ++n) {
             start_problem();
             press(keys[n]);
-            click(answer_square(true));
+            click(square(answer_square(true)));
             tick();
             if (n + 1 < keys.size()) run_for(1.1);
         }
@@ -266,14 +170,14 @@ class CombatWindowTest : public QObject {
         QVERIFY(shown(QStringLiteral("instruction_label")));
         QVERIFY(!shown(QStringLiteral("p_player_label")));
         QVERIFY(!child(QStringLiteral("skip_problem_command"))->isEnabled());
-        save_shot(*window, "combat_end.png");
+        testing::save_shot(*window, QStringLiteral("combat_end.png"));
         QVERIFY(records.appended.empty());
 
         // "Play Again" closes this screen and opens a fresh one on its first problem.
         click(child(QStringLiteral("start_image")));
         QTRY_VERIFY(window.isNull());
         QVERIFY(windows.is_open(WindowKind::game_screen));
-        open();
+        open(7);
         QCOMPARE(text_of(QStringLiteral("total_game_score_label")), QStringLiteral("P's Score  0"));
         QCOMPARE(text_of(QStringLiteral("time_bonus")), QStringLiteral("Q's Score  0"));
         QVERIFY(shown(QStringLiteral("q_player_label")));

@@ -1,38 +1,21 @@
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
-#include "game/game_screen.h"
 #include "game/generator.h"
 #include "game_widgets.h"
-#include "game_window.h"
 #include "state/number_text.h"
-#include "support/fakes.h"
-#include "support/records_recorder.h"
+#include "support/game_window_driver.h"
+#include "support/window_shots.h"
 
 using namespace varodex;
 
 namespace {
-
-// Closes and deletes the real window when the presenter asks, as the program's host does.
-class ClosingHost : public testing::WindowRecorder {
-  public:
-    void close_window(WindowKind kind) override {
-        WindowRecorder::close_window(kind);
-        if (kind == WindowKind::game_screen && !game.isNull()) {
-            game->close();
-            game->deleteLater();
-        }
-    }
-    QPointer<QWidget> game;
-};
 
 // Counts the paints of every widget it watches.
 class PaintCounter : public QObject {
@@ -44,87 +27,15 @@ class PaintCounter : public QObject {
     int paints = 0;
 };
 
-void save_shot(QWidget& window, const char* file) {
-    QDir().mkpath(QStringLiteral(VARODEX_SHOTS_DIR));
-    QVERIFY(window.grab().save(QStringLiteral(VARODEX_SHOTS_DIR "/") + QLatin1String(file)));
-}
-
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 }  // namespace
 
-class GameWindowTest : public QObject {
+class GameWindowTest : public QObject, testing::GameWindowDriver {
     Q_OBJECT
 
-    SharedState state;
-    testing::ManualClock clock;
-    std::unique_ptr<testing::SeededRandom> random;
-    testing::SoundRecorder sounds;
-    testing::DialogRecorder dialogs;
-    ClosingHost windows;
-    testing::RecordsRecorder records;
-    std::shared_ptr<GameScreen> presenter;
-    QPointer<ui::GameWindow> window;
-
-    void open(unsigned long long seed = 11) {
-        random = std::make_unique<testing::SeededRandom>(seed);
-        windows.open = {WindowKind::game_screen};
-        presenter = std::make_shared<GameScreen>(
-            state, GameScreenPorts{clock, *random, sounds, dialogs, windows, records});
-        window = new ui::GameWindow(presenter);
-        windows.game = window;
-        // The test moves time itself.
-        window->game_timer().stop();
-        window->feedback_timer().stop();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-    }
-
-    template <typename T = QWidget>
-    T* child(const QString& name) {
-        T* widget = window->findChild<T*>(name);
-        if (widget == nullptr) qWarning("no widget %s", qPrintable(name));
-        return widget;
-    }
-    QWidget* square(int i) { return child(QStringLiteral("puzzle_square_%1").arg(i)); }
-    QString text_of(const QString& name) {
-        auto* label = child<QLabel>(name);
-        return label ? label->text() : QString();
-    }
-    bool shown(const QString& name) {
-        QWidget* widget = child(name);
-        return widget != nullptr && widget->isVisible();
-    }
-
-    // Both timers tick once after the clock has moved on.
-    void tick(double seconds = 0.1) {
-        clock.advance(seconds);
-        window->game_timer_tick();
-        window->feedback_timer_tick();
-    }
-    void run_for(double seconds) {
-        for (int i = 0; i < static_cast<int>(seconds * 10 + 0.5); ++i) tick();
-    }
-
-    void click(QWidget* widget) {
-        QVERIFY(widget != nullptr);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-    void start_problem() {
-        click(child(QStringLiteral("start_image")));
-        tick();
-    }
-    // The answer square with the right answer, or one with a wrong one.
-    int answer_square(bool right) {
-        const std::string correct = std::to_string(presenter->problem().correct_answer);
-        for (int i = first_answer_square; i <= last_answer_square; ++i) {
-            const bool is_right = presenter->controls().puzzle_square[i].caption == correct;
-            if (is_right == right && presenter->controls().puzzle_square[i].visible) return i;
-        }
-        return -1;
-    }
     QAction* menu_action(const QString& caption) {
         for (QAction* action : window->menuBar()->findChildren<QAction*>()) {
             if (action->text() == caption) return action;
@@ -133,24 +44,12 @@ class GameWindowTest : public QObject {
     }
 
   private slots:
-    void init() {
-        state = SharedState{};
-        state.player_name = "Maya Ortiz";
-        state.first_name = "Maya";
-        clock = testing::ManualClock{};
-        sounds.clear();
-        dialogs = testing::DialogRecorder{};
-        windows.events.clear();
-        records = testing::RecordsRecorder{};
-    }
+    void init() { reset_ports(); }
 
-    void cleanup() {
-        delete window.data();
-        presenter.reset();
-    }
+    void cleanup() { close_window(); }
 
     void opening_screen_has_the_welcome_box_and_the_start_button() {
-        open();
+        open(11);
         QCOMPARE(window->windowTitle(), qs(presenter->controls().window_title));
         QCOMPARE(window->centralWidget()->size(), QSize(632, 405));
         QCOMPARE(window->minimumSize(), window->maximumSize());
@@ -186,11 +85,11 @@ class GameWindowTest : public QObject {
         for (QAction* action : window->menuBar()->actions()) menus << action->text();
         QCOMPARE(menus,
                  QStringList({"Level", "Ways To Play", "Options", "Settings", "Help", "Exit"}));
-        save_shot(*window, "game_opening.png");
+        testing::save_shot(*window, QStringLiteral("game_opening.png"));
     }
 
     void start_and_a_right_answer_follow_the_presenter() {
-        open();
+        open(11);
         QWidget* start = child(QStringLiteral("start_image"));
         // The pressed look comes with the button and goes when the pointer leaves it.
         QTest::mousePress(start, Qt::LeftButton, {}, QPoint(10, 10));
@@ -221,7 +120,7 @@ class GameWindowTest : public QObject {
         QCOMPARE(text_of(QStringLiteral("Problem_number_label")),
                  QStringLiteral("Problem  1 of 10"));
         QVERIFY(text_of(QStringLiteral("time_bonus")).startsWith(QStringLiteral("Time Bonus ")));
-        save_shot(*window, "game_calculate_value.png");
+        testing::save_shot(*window, QStringLiteral("game_calculate_value.png"));
 
         run_for(4.9);
         const int right = answer_square(true);
@@ -269,7 +168,7 @@ class GameWindowTest : public QObject {
         QVERIFY(shown(QStringLiteral("formula_label")));
         QCOMPARE(text_of(QStringLiteral("formula_label")), qs(presenter->problem().hint_text[0]));
         QCOMPARE(text_of(QStringLiteral("time_bonus")), QStringLiteral("Time Bonus  0"));
-        save_shot(*window, "game_figure_formula_hint.png");
+        testing::save_shot(*window, QStringLiteral("game_figure_formula_hint.png"));
     }
 
     void first_figure_formula_problem_shows_its_tip() {
@@ -281,7 +180,7 @@ class GameWindowTest : public QObject {
         QVERIFY(tip->isVisible());
         QCOMPARE(tip->pos(), QPoint(41, 200));
         QVERIFY(tip->toPlainText().startsWith(QStringLiteral("You are in the \"Figure Formula")));
-        save_shot(*window, "game_figure_formula_tip.png");
+        testing::save_shot(*window, QStringLiteral("game_figure_formula_tip.png"));
     }
 
     void choose_formula_problem_offers_five_formulas() {
@@ -301,7 +200,7 @@ class GameWindowTest : public QObject {
             if (text == qs(presenter->problem().correct_choice_text)) right = i;
         }
         QVERIFY(right >= 0);
-        save_shot(*window, "game_choose_formula.png");
+        testing::save_shot(*window, QStringLiteral("game_choose_formula.png"));
 
         click(child(QStringLiteral("function_choice_command_%1").arg(right)));
         QVERIFY(shown(QStringLiteral("correct_image")));
@@ -332,7 +231,7 @@ class GameWindowTest : public QObject {
         QCOMPARE(text_of(QStringLiteral("score_label")), QStringLiteral("Score -20"));
         QCOMPARE(text_of(QStringLiteral("start_label")), QStringLiteral("Next Problem"));
         QVERIFY(sounds.count(SoundEffect::error) == 1);
-        save_shot(*window, "game_wrong_answer.png");
+        testing::save_shot(*window, QStringLiteral("game_wrong_answer.png"));
 
         run_for(2.2);
         QVERIFY(!shown(QStringLiteral("incorrect_image")));
@@ -344,7 +243,7 @@ class GameWindowTest : public QObject {
             QVERIFY(text_of(name).startsWith(QStringLiteral("Step %1.").arg(k + 1)));
         }
         QCOMPARE(lines, 3);
-        save_shot(*window, "game_walkthrough.png");
+        testing::save_shot(*window, QStringLiteral("game_walkthrough.png"));
     }
 
     void ten_problems_end_on_the_game_over_board() {
@@ -365,7 +264,7 @@ class GameWindowTest : public QObject {
         QCOMPARE(records.appended.size(), std::size_t{1});
         QCOMPARE(text_of(QStringLiteral("total_game_score_label")),
                  qs("Total Score " + signed_blank_number_text(records.appended[0].score)));
-        save_shot(*window, "game_over.png");
+        testing::save_shot(*window, QStringLiteral("game_over.png"));
 
         // The board goes after about four seconds; "show scores" hands over to the summary.
         run_for(3.0);
@@ -376,7 +275,7 @@ class GameWindowTest : public QObject {
     }
 
     void a_tick_that_changes_nothing_repaints_nothing() {
-        open();
+        open(11);
         QTest::qWait(50);
         PaintCounter counter;
         const auto widgets = window->findChildren<QWidget*>();
@@ -393,7 +292,7 @@ class GameWindowTest : public QObject {
     }
 
     void closing_asks_once_and_no_keeps_the_game() {
-        open();
+        open(11);
         start_problem();
         dialogs.answers = {DialogButton::no};
         QVERIFY(!window->close());
@@ -409,7 +308,7 @@ class GameWindowTest : public QObject {
     }
 
     void menu_choices_reach_the_presenter() {
-        open();
+        open(11);
         QAction* off = menu_action(QStringLiteral("Off"));
         QVERIFY(off != nullptr);
         off->trigger();
@@ -431,7 +330,7 @@ class GameWindowTest : public QObject {
 
     void combat_labels_beep_when_clicked() {
         set_game_kind(state, combat_kind);
-        open();
+        open(11);
         start_problem();
         QVERIFY(shown(QStringLiteral("p_player_label")));
         QVERIFY(child<QPushButton>(QStringLiteral("skip_problem_command"))->isEnabled());
@@ -439,7 +338,7 @@ class GameWindowTest : public QObject {
         const int beeps = sounds.beeps;
         click(child(QStringLiteral("p_player_label")));
         QCOMPARE(sounds.beeps, beeps + 1);
-        save_shot(*window, "game_combat.png");
+        testing::save_shot(*window, QStringLiteral("game_combat.png"));
 
         click(child(QStringLiteral("skip_problem_command")));
         QCOMPARE(text_of(QStringLiteral("start_label")), QStringLiteral("Next Problem"));

@@ -11,6 +11,7 @@
 #include "shell/help_topics.h"
 #include "shell/print_layout.h"
 #include "support/fakes.h"
+#include "support/window_shots.h"
 
 using namespace varodex;
 using varodex::testing::DialogRecorder;
@@ -19,11 +20,6 @@ using varodex::testing::SoundRecorder;
 using varodex::testing::WindowRecorder;
 
 namespace {
-
-void save_shot(QWidget& window, const QString& name) {
-    QDir().mkpath(QStringLiteral(VARODEX_SHOTS_DIR));
-    QVERIFY(window.grab().save(QStringLiteral(VARODEX_SHOTS_DIR "/") + name));
-}
 
 }  // namespace
 
@@ -86,7 +82,7 @@ class HelpWindowTest : public QObject {
         QVERIFY(text_box(*window)->isReadOnly());
         QCOMPARE(button(*window, "Command2")->geometry(), QRect(96, 312, 45, 25));
         QCOMPARE(button(*window, "ok_button")->geometry(), QRect(320, 312, 51, 26));
-        save_shot(*window, QStringLiteral("help_topic_3.png"));
+        testing::save_shot(*window, QStringLiteral("help_topic_3.png"));
     }
 
     void topics_after_sixteen_take_their_heading_as_caption() {
@@ -95,7 +91,7 @@ class HelpWindowTest : public QObject {
         QCOMPARE(window->windowTitle(), QStringLiteral("Scoring"));
         QCOMPARE(heading(*window), QStringLiteral("Scoring"));
         QVERIFY(text_box(*window)->toPlainText().contains(QStringLiteral("BONUSES")));
-        save_shot(*window, QStringLiteral("help_topic_17.png"));
+        testing::save_shot(*window, QStringLiteral("help_topic_17.png"));
 
         auto instructions = open(1);
         QCOMPARE(instructions->windowTitle(), QStringLiteral(" Glossary"));

@@ -11,6 +11,7 @@
 #include "shell/large_fonts.h"
 #include "startup_window.h"
 #include "support/fakes.h"
+#include "support/window_shots.h"
 
 using namespace varodex;
 using varodex::testing::DialogRecorder;
@@ -38,11 +39,6 @@ class RecordsLog : public PlayerRecords {
     }
     int ensured = 0;
 };
-
-void save_shot(QWidget& window, const QString& name) {
-    QDir().mkpath(QStringLiteral(VARODEX_SHOTS_DIR));
-    QVERIFY(window.grab().save(QStringLiteral(VARODEX_SHOTS_DIR "/") + name));
-}
 
 QLabel* label(QWidget& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name));
@@ -77,7 +73,7 @@ class ShellWindowsTest : public QObject {
         QVERIFY(dialogs.shown.empty());
         QCOMPARE(records.ensured, 1);
         QCOMPARE(state.player_count, 1);
-        save_shot(splash, QStringLiteral("splash.png"));
+        testing::save_shot(splash, QStringLiteral("splash.png"));
 
         QTest::qWait(2500);
         QVERIFY(!windows.is_open(WindowKind::sign_in));
@@ -137,7 +133,7 @@ class ShellWindowsTest : public QObject {
         QCOMPARE(label(about, "title_label")->text(), QStringLiteral("Varodex"));
         QCOMPARE(label(about, "version_label")->text(), QStringLiteral("Version 4.0"));
         QCOMPARE(label(about, "company_label")->text(), QStringLiteral("Brindlemark"));
-        save_shot(about, QStringLiteral("about.png"));
+        testing::save_shot(about, QStringLiteral("about.png"));
 
         click_at(label(about, "version_label"), QPoint(240, 10));
         click_at(label(about, "company_label"), QPoint(240, 10));
@@ -168,7 +164,7 @@ class ShellWindowsTest : public QObject {
         QCOMPARE(exit_button->text(), QStringLiteral("Exit"));
         QVERIFY(label(goodbye, "goodbye_label")->y() < label(goodbye, "enjoy_label")->y());
         QVERIFY(label(goodbye, "enjoy_label")->y() < exit_button->y());
-        save_shot(goodbye, QStringLiteral("goodbye.png"));
+        testing::save_shot(goodbye, QStringLiteral("goodbye.png"));
 
         QVERIFY(!windows.ended);
         QTest::mouseClick(exit_button, Qt::LeftButton);

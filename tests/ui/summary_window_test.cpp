@@ -9,6 +9,7 @@
 #include "summary_window.h"
 #include "support/fakes.h"
 #include "support/memory_records.h"
+#include "support/window_shots.h"
 
 using namespace varodex;
 
@@ -39,11 +40,6 @@ QAction* menu_action(QMainWindow& window, const QString& caption) {
         if (action->text() == caption) return action;
     }
     return nullptr;
-}
-
-void save_shot(QWidget& window, const char* file) {
-    QDir().mkpath(QStringLiteral(VARODEX_SHOTS_DIR));
-    QVERIFY(window.grab().save(QStringLiteral(VARODEX_SHOTS_DIR "/") + QLatin1String(file)));
 }
 
 }  // namespace
@@ -95,7 +91,7 @@ class SummaryWindowTest : public QObject {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QVERIFY(window->findChild<QPushButton*>(QStringLiteral("PLAY_AGAIN_COMMAND"))->hasFocus());
-        save_shot(*window, "summary_first.png");
+        testing::save_shot(*window, QStringLiteral("summary_first.png"));
     }
 
     void summary_with_both_ladders_and_an_average() {
@@ -127,7 +123,7 @@ class SummaryWindowTest : public QObject {
                                      shown(*window, "rank_name_label_11"),
                                  4000);
         QVERIFY(shown(*window, "rank_name_label_10"));
-        save_shot(*window, "summary_ladders.png");
+        testing::save_shot(*window, QStringLiteral("summary_ladders.png"));
     }
 
     void promotion_panel_covers_the_window_then_goes() {
@@ -145,7 +141,7 @@ class SummaryWindowTest : public QObject {
         QVERIFY(window->promotion_timer().isActive());
         QVERIFY(window->promotion_timer().isSingleShot());
         QCOMPARE(window->promotion_timer().interval(), 10000);
-        save_shot(*window, "summary_promotion.png");
+        testing::save_shot(*window, QStringLiteral("summary_promotion.png"));
         // The window handles events during the wait: the ladders tick meanwhile.
         QTRY_VERIFY_WITH_TIMEOUT(window->presenter().game_step() >= 2, 2000);
         QVERIFY(shown(*window, "Promotion_screen_container"));
@@ -204,7 +200,7 @@ class SummaryWindowTest : public QObject {
         QCOMPARE(window->presenter().average_rank(), 4);
         QTRY_VERIFY_WITH_TIMEOUT(
             window->presenter().average_step() > 4 && shown(*window, "rank_name_label_12"), 4000);
-        save_shot(*window, "summary_time_trial.png");
+        testing::save_shot(*window, QStringLiteral("summary_time_trial.png"));
     }
 
     void close_box_asks_and_no_keeps_the_window() {
