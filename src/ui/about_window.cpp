@@ -75,8 +75,7 @@ void AboutWindow::mouseReleaseEvent(QMouseEvent* event) {
 
 void AboutWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paint_picture(painter, rect(), QStringLiteral(":/images/startup_form.svg"),
-                  QColor(0x1B, 0x14, 0x64), QColor(0x5E, 0x1A, 0x8C));
+    paint_splash_backdrop(painter, rect());
 }
 
 }  // namespace varodex::ui

@@ -62,6 +62,11 @@ void paint_picture(QPainter& painter, const QRect& area, const QString& resource
     painter.fillRect(area, gradient);
 }
 
+void paint_splash_backdrop(QPainter& painter, const QRect& area) {
+    paint_picture(painter, area, QStringLiteral(":/images/startup_form.svg"),
+                  QColor(0x1B, 0x14, 0x64), QColor(0x5E, 0x1A, 0x8C));
+}
+
 QCursor hand_pointer() {
     const QString resource = QStringLiteral(":/images/hand_icon_image.svg");
     if (QFile::exists(resource)) {

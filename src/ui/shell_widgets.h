@@ -30,6 +30,9 @@ void center_on_screen(QWidget& window);
 void paint_picture(QPainter& painter, const QRect& area, const QString& resource,
                    const QColor& fallback_top, const QColor& fallback_bottom);
 
+// The picture behind the splash and the about box.
+void paint_splash_backdrop(QPainter& painter, const QRect& area);
+
 // The program's hand pointer; the desktop's own when its picture is not there.
 QCursor hand_pointer();
 

@@ -69,8 +69,7 @@ void StartupWindow::closeEvent(QCloseEvent* event) {
 
 void StartupWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paint_picture(painter, rect(), QStringLiteral(":/images/startup_form.svg"),
-                  QColor(0x1B, 0x14, 0x64), QColor(0x5E, 0x1A, 0x8C));
+    paint_splash_backdrop(painter, rect());
 }
 
 }  // namespace varodex::ui
