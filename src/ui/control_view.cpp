@@ -47,12 +47,25 @@ void set_caption(QWidget* widget, const std::string& caption) {
 }
 
 void set_colours(QWidget* widget, const Control& c) {
+    const QColor fore = to_qcolor(c.fore);
+    const QColor back = to_qcolor(c.back);
+    // A disabled control keeps its colours but its text fades halfway into the background,
+    // so a button that cannot be pressed looks it.
+    const QColor faded((fore.red() + back.red()) / 2, (fore.green() + back.green()) / 2,
+                       (fore.blue() + back.blue()) / 2);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, to_qcolor(c.fore));
-    palette.setColor(QPalette::Text, to_qcolor(c.fore));
-    palette.setColor(QPalette::ButtonText, to_qcolor(c.fore));
-    palette.setColor(QPalette::Window, to_qcolor(c.back));
-    palette.setColor(QPalette::Button, to_qcolor(c.back));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (const QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            palette.setColor(group, role, fore);
+        }
+    }
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, faded);
+    }
+    palette.setColor(QPalette::Window, back);
+    palette.setColor(QPalette::Button, back);
     widget->setPalette(palette);
 }
 
