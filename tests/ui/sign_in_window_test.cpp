@@ -12,6 +12,7 @@
 #include "players/records_file.h"
 #include "sign_in_window.h"
 #include "support/fakes.h"
+#include "support/window_shots.h"
 
 using namespace varodex;
 
@@ -73,8 +74,7 @@ class SignInWindowTest : public QObject {
                           list->visualItemRect(list->item(2)).center());
         QCOMPARE(window.presenter().controls().player_name_list.list_index, 2);
 
-        QDir().mkpath(QStringLiteral(VARODEX_SHOTS_DIR));
-        QVERIFY(window.grab().save(QStringLiteral(VARODEX_SHOTS_DIR "/sign_in.png")));
+        testing::save_shot(window, QStringLiteral("sign_in.png"));
 
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(state_.player_name, std::string("Chidi Okafor"));
