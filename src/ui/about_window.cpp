@@ -11,20 +11,6 @@
 
 namespace varodex::ui {
 
-namespace {
-
-QLabel* about_label(QWidget* parent, const char* name, const Control& control, QFont font,
-                    Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(font);
-    label->setAlignment(alignment);
-    show_label(*label, control);
-    return label;
-}
-
-}  // namespace
-
 AboutWindow::AboutWindow(std::shared_ptr<AboutBox> presenter, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), presenter_(std::move(presenter)) {
     setObjectName(QStringLiteral("about_form"));
@@ -33,17 +19,17 @@ AboutWindow::AboutWindow(std::shared_ptr<AboutBox> presenter, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
     setFixedSize(client_width, client_height);
 
-    maker_label_ = about_label(this, "maker_label", screen.maker_label,
-                               design_font(QStringLiteral("Comic Sans MS"), 15.75),
-                               Qt::AlignLeft | Qt::AlignVCenter);
+    maker_label_ = backdrop_label(this, "maker_label", screen.maker_label,
+                                  design_font(QStringLiteral("Comic Sans MS"), 15.75),
+                                  Qt::AlignLeft | Qt::AlignVCenter);
     title_label_ =
-        about_label(this, "title_label", screen.title_label,
-                    design_font(QStringLiteral("Comic Sans MS"), 27.75), Qt::AlignCenter);
+        backdrop_label(this, "title_label", screen.title_label,
+                       design_font(QStringLiteral("Comic Sans MS"), 27.75), Qt::AlignCenter);
     const QFont small = design_font(QStringLiteral("Comic Sans MS"), 12, true);
     QLabel* version =
-        about_label(this, "version_label", screen.version_label, small, Qt::AlignCenter);
+        backdrop_label(this, "version_label", screen.version_label, small, Qt::AlignCenter);
     QLabel* company =
-        about_label(this, "company_label", screen.company_label, small, Qt::AlignCenter);
+        backdrop_label(this, "company_label", screen.company_label, small, Qt::AlignCenter);
     for (QLabel* label : {maker_label_, title_label_, version, company}) {
         label->installEventFilter(this);
     }

@@ -108,4 +108,14 @@ void show_label(QLabel& label, const Control& control) {
     label.setEnabled(control.enabled);
 }
 
+QLabel* backdrop_label(QWidget* parent, const char* name, const Control& control, QFont font,
+                       Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setAlignment(alignment);
+    show_label(*label, control);
+    return label;
+}
+
 }  // namespace varodex::ui

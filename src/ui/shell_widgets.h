@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QFont>
 #include <QString>
+#include <Qt>
 
 #include "screen/control.h"
 #include "shell/large_fonts.h"
@@ -43,5 +44,9 @@ QColor to_qcolor(Colour colour);
 
 // Caption, place, visibility and text colour of a label.
 void show_label(QLabel& label, const Control& control);
+
+// A named label of the splash or the about box, shown as the control says.
+QLabel* backdrop_label(QWidget* parent, const char* name, const Control& control, QFont font,
+                       Qt::Alignment alignment);
 
 }  // namespace varodex::ui

@@ -6,20 +6,18 @@
 #include <QPainter>
 
 #include "qt_platform.h"
+#include "shell_widgets.h"
 
 namespace varodex::ui {
 
 namespace {
 
+// The splash's texts wrap within their places and lie over the picture.
 QLabel* splash_label(QWidget* parent, const char* name, const Control& control, QFont font,
                      Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(font);
-    label->setAlignment(alignment);
+    QLabel* label = backdrop_label(parent, name, control, font, alignment);
     label->setWordWrap(true);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    show_label(*label, control);
     return label;
 }
 
